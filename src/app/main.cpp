@@ -1,0 +1,52 @@
+#include "db/Session.h"
+#include "db/SqlError.h"
+#include "shell/Dialogs.h"
+#include "shell/MainWindow.h"
+#include "shell/SplashWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("wgravolenta"));
+    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+
+    QElapsedTimer shown;
+    auto* splash = new SplashWindow;
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+    shown.start();
+
+    herd::Session session(herd::Config::load());
+    if (session.needsLogin()) {
+        herd::ConnectionSettings& c = session.connection();
+        LoginValues values{c.database, c.user, c.password};
+        if (!Dialogs::instance().login(values)) {
+            splash->close();
+            return 1;
+        }
+        c.database = values.database;
+        c.user = values.user;
+        c.password = values.password;
+    }
+    try {
+        session.start();
+    } catch (const herd::SqlError& e) {
+        splash->close();
+        Dialogs::error(QStringLiteral("Spustenie programu"), e.text());
+        return 1;
+    }
+
+    // The splash stays at least a second; starting the database counts towards it.
+    const qint64 left = 1000 - shown.elapsed();
+    if (left > 0)
+        QThread::msleep(static_cast<unsigned long>(left));
+
+    MainWindow window(session.connection());
+    window.show();
+    splash->close();
+    return app.exec();
+}

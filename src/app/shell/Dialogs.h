@@ -1,0 +1,46 @@
+#pragma once
+
+#include "common/Notice.h"
+
+#include <QString>
+
+class QWidget;
+
+// The values the login dialog asks for.
+struct LoginValues {
+    QString database;
+    QString user;
+    QString password;
+};
+
+// Every message box, question and login of the program goes through here, so
+// that tests can answer them without a screen.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual void show(const herd::Notice& notice) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool ask(const QString& title, const QString& question) = 0;
+    // Fills the values in; false when the user cancels.
+    virtual bool login(LoginValues& values) = 0;
+
+    static Dialogs& instance();
+    // Replaces the service (tests); nullptr restores the message boxes.
+    static void install(Dialogs* dialogs);
+
+    static void information(const QString& title, const QString& text) {
+        instance().show(herd::Notice::information(title, text));
+    }
+    static void error(const QString& title, const QString& text) {
+        instance().show(herd::Notice::error(title, text));
+    }
+};
+
+// The real service: modal message boxes and the login dialog.
+class MessageBoxDialogs : public Dialogs {
+public:
+    void show(const herd::Notice& notice) override;
+    bool ask(const QString& title, const QString& question) override;
+    bool login(LoginValues& values) override;
+};

@@ -1,0 +1,457 @@
+#include "shell/MainWindow.h"
+
+#include "db/Database.h"
+#include "db/Session.h"
+#include "db/SqlError.h"
+#include "db/WorkViews.h"
+#include "shell/ContentArea.h"
+#include "shell/Dialogs.h"
+#include "shell/Icons.h"
+#include "shell/StatusPanels.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using herd::Database;
+using herd::SqlError;
+
+namespace {
+
+struct ModuleInfo {
+    MainWindow::Module module;
+    const char* actionName;
+    const char* menuText;
+    int image;
+    const char* buttonName;
+    const char* buttonHint;
+    const char* title;
+    TreePane::Tree tree;
+    bool searchStrip;
+};
+
+const ModuleInfo modules[] = {
+    {MainWindow::Module::Osipane, "ActionModulOsipane", "Ošípané &na farme ", 20,
+     "ToolButtonOsipane", "Modul - Ošípané na farme", "Ošípané na farme", TreePane::Osipane, true},
+    {MainWindow::Module::VrhListok, "ActionModulVrhListok", "Operatíva &cez vrhový lístok ", 18,
+     "ToolButtonOperVrhListok", "Modul - Operatíva cez vrhový lístok",
+     "Operatíva cez vrhový lístok", TreePane::VrhListok, false},
+    {MainWindow::Module::Ustajnenia, "ActionModulUstajnenia", "&Operatíva cez ustajnenia ", 17,
+     "ToolButtonOperUstajnenia", "Modul - Operatíva cez ustajnenia", "Operatíva cez ustajnenia",
+     TreePane::Ustajnenia, true},
+    {MainWindow::Module::Bonitacie, "ActionModulBonitacie", "&Bonitácie ošípaných", 25,
+     "ToolButtonBonitacie", "Modul - Bonitácie ošípaných", "Bonitácie ošípaných", TreePane::Bonit,
+     true},
+    {MainWindow::Module::MeranieVU, "ActionModulMeranieVU", "&Meranie vlastnej úžitkovosti", 24,
+     "ToolButtonMeranieVU", "Modul - Meranie VÚ", "Meranie vlastnej úžitkovosti", TreePane::MerVU,
+     true},
+};
+
+QString u(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// The entry's text as a box title: without the accelerator mark and blanks.
+QString plainText(const QString& text) {
+    return QString(text).remove(QLatin1Char('&')).trimmed();
+}
+
+} // namespace
+
+MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent)
+    : QMainWindow(parent)
+    , m_settings(settings) {
+    setObjectName(QStringLiteral("FormHlavne"));
+    setWindowTitle(QStringLiteral("wGravolenta OŠ"));
+    setWindowIcon(Icons::image(5));
+
+    m_trees = new TreePane(this);
+    m_content = new ContentArea(this);
+    m_status = new StatusPanels(statusBar());
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(true);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildTitleStrip());
+    auto* splitter = new QSplitter(Qt::Horizontal, central);
+    splitter->setObjectName(QStringLiteral("Splitter"));
+    splitter->addWidget(m_trees);
+    splitter->addWidget(m_content);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({185, 795});
+    splitter->setChildrenCollapsible(false);
+    m_trees->setMinimumWidth(120);
+    layout->addWidget(splitter, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    buildToolBar();
+    syncModuleTicks();
+    connect(m_trees, &TreePane::nodeChosen, this, &MainWindow::onNodeChosen);
+
+    setGeometry(15, 10, 980, 720);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::buildTitleStrip() {
+    auto* strip = new QFrame(this);
+    strip->setObjectName(QStringLiteral("PanelTitul"));
+    strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    strip->setFixedHeight(20);
+    strip->setAutoFillBackground(true);
+    QPalette palette = strip->palette();
+    palette.setColor(QPalette::Window, QColor(0xab, 0xab, 0xab)); // the workspace grey
+    strip->setPalette(palette);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(8, 0, 8, 0);
+    m_title = new QLabel(strip);
+    m_title->setObjectName(QStringLiteral("LabelModul"));
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    m_title->setFont(font);
+    m_title->setStyleSheet(QStringLiteral("color: #800000;"));
+    row->addWidget(m_title);
+    row->addStretch(1);
+    return strip;
+}
+
+QAction* MainWindow::entry(QMenu* menu, const QString& name, const QString& text,
+                           const QString& hint, int image) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    if (!hint.isEmpty()) {
+        action->setToolTip(hint);
+        action->setStatusTip(hint);
+    }
+    if (image >= 0)
+        action->setIcon(Icons::image(image));
+    menu->addAction(action);
+    return action;
+}
+
+void MainWindow::stub(QAction* action, bool needsFarm) {
+    connect(action, &QAction::triggered, this,
+            [this, action, needsFarm] { notAvailable(action->text(), needsFarm); });
+}
+
+void MainWindow::notAvailable(const QString& entryText, bool needsFarm) {
+    if (needsFarm && !currentFarmTest())
+        return;
+    Dialogs::information(plainText(entryText), u("Táto funkcia zatiaľ nie je k dispozícii."));
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+
+    QMenu* db = bar->addMenu(u("&Databáza"));
+    db->setObjectName(QStringLiteral("MenuDatabaza"));
+    db->setToolTip(u("Manipulácia s databázou Korbantix"));
+    db->setToolTipsVisible(true);
+    connect(entry(db, "ActionPripojit", u("&Pripojiť databázu "), u("Pripojenie k databáze"), 14),
+            &QAction::triggered, this, &MainWindow::connectDatabase);
+    connect(entry(db, "ActionOdpojit", u("&Odpojiť databázu "), u("Odpojenie od databázy")),
+            &QAction::triggered, this, &MainWindow::disconnectDatabase);
+    db->addSeparator();
+    stub(entry(db, "ActionZaloha", u("&Záloha databázy "), u("Zálohovanie databázy")));
+    stub(entry(db, "ActionObnova", u("&Obnova databázy "), u("Obnova databázy zo zálohy")));
+    db->addSeparator();
+    connect(
+        entry(db, "ActionKoniec", u("&Koniec"), u("Ukončenie práce s aplikáciou Korbantix"), 15),
+        &QAction::triggered, this, &MainWindow::exitProgram);
+
+    QMenu* farms = bar->addMenu(u("&Farmy"));
+    farms->setObjectName(QStringLiteral("MenuFarmy"));
+    stub(entry(farms, "ActionAktualizaciaFariem", u("Aktualizácia &fariem ")));
+    stub(entry(farms, "ActionZoznamFariem", u("&Zoznam fariem")));
+    farms->addSeparator();
+    stub(entry(farms, "ActionAktualnaFarma", u("&Aktuálna farma "), {}, 1));
+
+    QMenu* moduleMenu = bar->addMenu(u("&Moduly"));
+    moduleMenu->setObjectName(QStringLiteral("MenuModuly"));
+    for (const ModuleInfo& m : modules) {
+        QAction* a =
+            entry(moduleMenu, QString::fromLatin1(m.actionName), u(m.menuText), {}, m.image);
+        a->setCheckable(true);
+        m_moduleActions.insert(m.module, a);
+        const Module module = m.module;
+        connect(a, &QAction::triggered, this, [this, module] { switchModule(module); });
+    }
+
+    QMenu* pigs = bar->addMenu(u("&Ošípané"));
+    pigs->setObjectName(QStringLiteral("MenuOsipane"));
+    stub(entry(pigs, "ActionNahlaseniePrasnice", u("&Nahlásenie prasnice"), {}, 11), true);
+    stub(entry(pigs, "ActionOpravaUdajov", u("Oprava &údajov ošípanej")), true);
+    entry(pigs, "ActionNahlasenieKanca", u("Nahlásenie &kanca "), {}, 9)->setEnabled(false);
+    pigs->addSeparator();
+    stub(entry(pigs, "ActionKatalogyNT", u("&Katalógy na NT prasničiek")), true);
+
+    QMenu* views = bar->addMenu(u("P&ohľady"));
+    views->setObjectName(QStringLiteral("MenuPohlady"));
+    QMenu* search = views->addMenu(u("&Hľadať"));
+    search->setObjectName(QStringLiteral("MenuHladat"));
+    stub(entry(search, "ActionHladatPrasnicu", u("&Prasnicu ..."), {}, 5), true);
+    stub(entry(search, "ActionHladatKanca", u("&Kanca ..."), {}, 4));
+    stub(entry(search, "ActionHladatPotomstvo", u("P&otomstvo ..."), {}, 3), true);
+    views->addSeparator();
+    stub(entry(views, "ActionRychleVybery", u("&Rýchle výbery "), {}, 16));
+
+    QMenu* settings = bar->addMenu(u("&Nastavenia"));
+    settings->setObjectName(QStringLiteral("MenuNastavenia"));
+    QAction* toolBarToggle = entry(settings, "ActionPanelNastrojov", u("&Panel s nástrojmi"));
+    QAction* statusToggle = entry(settings, "ActionStavovyRiadok", u("&Stavový riadok"));
+    for (QAction* toggle : {toolBarToggle, statusToggle}) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+    connect(toolBarToggle, &QAction::toggled, this, [this](bool on) { m_toolBar->setVisible(on); });
+    connect(statusToggle, &QAction::toggled, this,
+            [this](bool on) { statusBar()->setVisible(on); });
+    settings->addSeparator();
+    stub(entry(settings, "ActionPlemenitba", u("&Plemenitba ")));
+    stub(entry(settings, "ActionLinieKancov", u("&Línie kancov ")));
+    stub(entry(settings, "ActionInsTechnici", u("&Inseminační technici ")));
+    stub(entry(settings, "ActionUstajnenia", u("&Ustajnenia aktuálnej farmy")), true);
+    stub(entry(settings, "ActionVeterinarneUkony", u("&Veterinárne úkony ")), true);
+    settings->addSeparator();
+    stub(entry(settings, "ActionCiselniky", u("Čí&selníky ..."), {}, 23));
+
+    QMenu* exchange = bar->addMenu(u("Výmena &dát"));
+    exchange->setObjectName(QStringLiteral("MenuVymenaDat"));
+    stub(entry(exchange, "ActionDataRBZ", u("&Dáta z databázy RBZ "), {}, 8));
+    stub(entry(exchange, "ActionKatalogNT", u("Katalóg na NT")));
+    stub(entry(exchange, "ActionDatovySklad", u("Dátový &sklad "), {}, 12));
+    exchange->addSeparator();
+    stub(entry(exchange, "ActionTransformacia", u("&Transformácia  dát (Excel) "), {}, 21));
+
+    QMenu* help = bar->addMenu(u("Po&moc"));
+    help->setObjectName(QStringLiteral("MenuPomoc"));
+    stub(entry(help, "ActionPrirucka", u("&Príručka aplikácie ...")));
+    help->addSeparator();
+    stub(entry(help, "ActionOAplikacii", u("&O aplikácii"), {}, 22));
+
+    for (QMenu* menu : bar->findChildren<QMenu*>())
+        menu->setToolTipsVisible(true);
+
+    // Clipboard commands for the focused edit box.
+    const struct {
+        const char* name;
+        const char* text;
+        QKeySequence::StandardKey key;
+        const char* slot;
+    } clipboard[] = {{"ActionVystrihnut", "&Vystrihnúť", QKeySequence::Cut, "cut"},
+                     {"ActionKopirovat", "&Kopírovať", QKeySequence::Copy, "copy"},
+                     {"ActionPrilepit", "&Prilepiť", QKeySequence::Paste, "paste"}};
+    for (const auto& c : clipboard) {
+        auto* a = new QAction(u(c.text), this);
+        a->setObjectName(QString::fromLatin1(c.name));
+        a->setShortcut(c.key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        const char* slot = c.slot;
+        connect(a, &QAction::triggered, this, [slot] {
+            if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+                QMetaObject::invokeMethod(edit, slot);
+        });
+        addAction(a);
+    }
+}
+
+void MainWindow::buildToolBar() {
+    m_toolBar = addToolBar(u("Panel s nástrojmi"));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setIconSize(QSize(22, 22));
+    m_toolBar->setFixedHeight(29 + 4);
+
+    auto button = [this](const char* name, int image, const QString& hint, QAction* same) {
+        auto* a = new QAction(Icons::image(image), hint, this);
+        a->setToolTip(hint);
+        a->setEnabled(same->isEnabled());
+        connect(a, &QAction::triggered, same, &QAction::trigger);
+        m_toolBar->addAction(a);
+        m_toolBar->widgetForAction(a)->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    button("ToolButtonPripojenie", 14, u("Pripojenie k databáze"), action("ActionPripojit"));
+    button("ToolButtonAktFarma", 1, u("Výber aktuálnej farmy"), action("ActionAktualnaFarma"));
+    button("ToolButtonKoniec", 15, u("Ukončenie práce z aplikáciou"), action("ActionKoniec"));
+    m_toolBar->addSeparator();
+    for (const ModuleInfo& m : modules)
+        button(m.buttonName, m.image, u(m.buttonHint), m_moduleActions.value(m.module));
+    m_toolBar->addSeparator();
+    button("ToolButtonDoplnenie", 11, u("Doplnenie prasnice do databázy"),
+           action("ActionNahlaseniePrasnice"));
+    button("ToolButtonZrusenie", 9, u("Nahlásenie kanca do databázy"),
+           action("ActionNahlasenieKanca"));
+    button("ToolButtonPrehlady", 16, u("Rýchle prehľady"), action("ActionRychleVybery"));
+    m_toolBar->addSeparator();
+    button("ToolButtonDataZhvk", 8, u("Dáta z databázy HVK"), action("ActionDataRBZ"));
+    button("ToolButtonDataNaHvk", 12, u("Datový sklad / Dáta do databázy HVK"),
+           action("ActionDatovySklad"));
+    button("ToolButtonDataExcel", 21, u("Transformácia dát - Excel"),
+           action("ActionTransformacia"));
+
+    connect(m_toolBar, &QToolBar::visibilityChanged, this, [this](bool visible) {
+        if (!isVisible())
+            return; // hiding the window hides the bar too; keep the tick
+        action(QStringLiteral("ActionPanelNastrojov"))->setChecked(visible);
+    });
+}
+
+QAction* MainWindow::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName, Qt::FindDirectChildrenOnly);
+}
+
+QString MainWindow::titleText() const {
+    return m_title->text();
+}
+
+bool MainWindow::currentFarmTest() {
+    if (m_state.hasFarm())
+        return true;
+    Dialogs::instance().show(herd::ShellState::noFarmNotice());
+    return false;
+}
+
+void MainWindow::syncModuleTicks() {
+    for (auto it = m_moduleActions.cbegin(); it != m_moduleActions.cend(); ++it)
+        it.value()->setChecked(it.key() == m_ticked);
+}
+
+void MainWindow::switchModule(Module module) {
+    if (!currentFarmTest()) {
+        syncModuleTicks(); // undo the tick the menu entry gave itself
+        return;
+    }
+    m_ticked = module;
+    syncModuleTicks();
+    for (const ModuleInfo& m : modules) {
+        if (m.module != module)
+            continue;
+        m_title->setText(u(m.title));
+        m_trees->showTree(m.tree, m.searchStrip);
+    }
+    m_content->hideFrames();
+}
+
+void MainWindow::onNodeChosen(TreePane::Tree tree, QTreeWidgetItem* item) {
+    if (tree == TreePane::Osipane)
+        categoryNodeChosen(item);
+    else if (tree == TreePane::VrhListok)
+        litterSheetNodeChosen(item);
+}
+
+void MainWindow::categoryNodeChosen(QTreeWidgetItem* item) {
+    m_state.aktJedinec = item->text(0);
+    m_content->hideFrames();
+    static const QHash<QString, QString> groups = {
+        {u("Kance"), QStringLiteral("FrameKance")},
+        {u("Prasnice"), QStringLiteral("FramePrasnice")},
+        {u("Prasničky"), QStringLiteral("FramePrasnicky")},
+        {u("Plem. potomstvo"), QStringLiteral("FramePlemPotomstvo")},
+        {u("SVJH potomstvo"), QStringLiteral("FrameSVJHPotomstvo")},
+        {u("Výkrm"), QStringLiteral("FrameVykrm")},
+    };
+    const auto group = groups.constFind(item->text(0));
+    if (group != groups.cend()) {
+        m_content->showFrame(group.value());
+        return;
+    }
+    static const QHash<int, QString> cards = {{3, QStringLiteral("FramePlemPotomstvo")},
+                                              {4, QStringLiteral("FrameKance")},
+                                              {5, QStringLiteral("FramePrasnice")}};
+    const auto card = cards.constFind(item->data(0, TreePane::ImageRole).toInt());
+    if (card != cards.cend())
+        m_content->showFrame(card.value());
+}
+
+void MainWindow::litterSheetNodeChosen(QTreeWidgetItem* item) {
+    m_content->hideFrames();
+    static const QHash<QString, QString> batches = {
+        {u("Nahlásenie pripustenia"), QStringLiteral("FrameNahlPrip")},
+        {u("Nahlásenie vrhu"), QStringLiteral("FrameNahlVrhu")},
+        {u("Selekcia potomstva"), QStringLiteral("FrameSelPotomstva")},
+    };
+    const auto batch = batches.constFind(item->text(0));
+    if (batch != batches.cend())
+        m_content->showFrame(batch.value());
+}
+
+void MainWindow::connectDatabase() {
+    if (Database::isOpen()) {
+        Dialogs::information(u("Pripojiť databázu"), u("Databáza je už pripojená !"));
+        return;
+    }
+    LoginValues values{m_settings.database, m_settings.user, m_settings.password};
+    if (!Dialogs::instance().login(values))
+        return; // cancelled: the connection stays closed
+    herd::ConnectionSettings settings = m_settings;
+    settings.database = values.database;
+    settings.user = values.user;
+    settings.password = values.password;
+    try {
+        herd::Session::connect(settings);
+        m_settings = settings;
+    } catch (const SqlError& e) {
+        Dialogs::error(u("Pripojiť databázu"), e.text());
+    }
+}
+
+void MainWindow::disconnectDatabase() {
+    if (!Database::isOpen())
+        return;
+    Database::close();
+    m_startupBoxDue = true;
+    Dialogs::information(u("Odpojiť databázu"), u("Databáza odpojená !"));
+}
+
+void MainWindow::exitProgram() {
+    if (Database::isOpen()) {
+        try {
+            herd::WorkViews::dropAll();
+        } catch (const SqlError& e) {
+            Dialogs::error(u("Koniec"), e.text());
+            return;
+        }
+    }
+    emit exitRequested();
+    close();
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        onActivated();
+    return QMainWindow::event(event);
+}
+
+void MainWindow::onActivated() {
+    // The window returns to its place whenever it is activated, unless the
+    // user has maximised it.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        setGeometry(15, 10, 980, 720);
+    if (Database::isOpen() || !m_startupBoxDue)
+        return;
+    // Once per start and once after each disconnect: closing the box
+    // reactivates the window, which must not bring the box back.
+    m_startupBoxDue = false;
+    QMetaObject::invokeMethod(
+        this,
+        [] {
+            Dialogs::information(u("Počiatočné parametre aplikácie Korbantix "),
+                                 u("Pripoj sa k databáze a vyber aktuálnu farmu !"));
+        },
+        Qt::QueuedConnection);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "db/Config.h"
+#include "farms/ShellState.h"
+#include "shell/TreePane.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class ContentArea;
+class QLabel;
+class QToolBar;
+class StatusPanels;
+
+// The main window: menu, toolbar, title strip, tree pane, content area and
+// status bar; the five modules; connect, disconnect and exit.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class Module { Osipane, VrhListok, Ustajnenia, Bonitacie, MeranieVU };
+
+    // The settings are those the connect command opens the database with.
+    explicit MainWindow(const herd::ConnectionSettings& settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    herd::ShellState& state() { return m_state; }
+    ContentArea* content() const { return m_content; }
+    TreePane* treePane() const { return m_trees; }
+    StatusPanels* status() const { return m_status; }
+    QAction* action(const QString& objectName) const;
+
+    // Returns false (after showing the refusal) when no farm is chosen.
+    bool currentFarmTest();
+
+    Module tickedModule() const { return m_ticked; }
+    QString titleText() const;
+
+public slots:
+    void switchModule(MainWindow::Module module);
+    void connectDatabase();
+    void disconnectDatabase();
+    // "&Koniec": drops the work views, then closes the window.
+    void exitProgram();
+
+signals:
+    void exitRequested();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    QWidget* buildTitleStrip();
+    QAction* entry(QMenu* menu, const QString& name, const QString& text, const QString& hint = {},
+                   int image = -1);
+    void notAvailable(const QString& entryText, bool needsFarm = false);
+    void stub(QAction* action, bool needsFarm = false);
+    void syncModuleTicks();
+    void onActivated();
+    void onNodeChosen(TreePane::Tree tree, QTreeWidgetItem* item);
+    void categoryNodeChosen(QTreeWidgetItem* item);
+    void litterSheetNodeChosen(QTreeWidgetItem* item);
+
+    herd::ConnectionSettings m_settings;
+    herd::ShellState m_state;
+    Module m_ticked = Module::Ustajnenia;
+    bool m_startupBoxDue = true;
+
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_title = nullptr;
+    TreePane* m_trees = nullptr;
+    ContentArea* m_content = nullptr;
+    StatusPanels* m_status = nullptr;
+    QHash<Module, QAction*> m_moduleActions;
+};

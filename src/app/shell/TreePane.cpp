@@ -1,0 +1,65 @@
+#include "shell/TreePane.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+TreePane::TreePane(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("PanelStromy"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    const char* names[TreeCount] = {"TreeViewOsipane", "TreeViewVrhListok", "TreeViewUstajnenia",
+                                    "TreeViewBonit", "TreeViewMerVU"};
+    for (int i = 0; i < TreeCount; ++i) {
+        auto* tree = new QTreeWidget(this);
+        tree->setObjectName(QString::fromLatin1(names[i]));
+        tree->setHeaderHidden(true);
+        tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        tree->setAutoExpandDelay(0);
+        tree->setUniformRowHeights(true);
+        tree->setIconSize(QSize(16, 16));
+        tree->hide();
+        layout->addWidget(tree, 1);
+        m_trees[i] = tree;
+        const auto which = static_cast<Tree>(i);
+        connect(tree, &QTreeWidget::currentItemChanged, this, [this, which](QTreeWidgetItem* item) {
+            if (item)
+                emit nodeChosen(which, item);
+        });
+    }
+
+    m_searchStrip = new QWidget(this);
+    m_searchStrip->setObjectName(QStringLiteral("PanelHladaj"));
+    m_searchStrip->setFixedHeight(33);
+    auto* strip = new QHBoxLayout(m_searchStrip);
+    strip->setContentsMargins(2, 3, 2, 3);
+    m_searchEdit = new QLineEdit(m_searchStrip);
+    m_searchEdit->setObjectName(QStringLiteral("EditHladaj"));
+    m_searchEdit->setMaxLength(11);
+    m_searchButton = new QPushButton(QStringLiteral("&Hľadaj"), m_searchStrip);
+    m_searchButton->setObjectName(QStringLiteral("ButtonHladaj"));
+    strip->addWidget(m_searchEdit, 1);
+    strip->addWidget(m_searchButton);
+    layout->addStretch(0);
+    layout->addWidget(m_searchStrip);
+}
+
+void TreePane::showTree(Tree which, bool searchStrip) {
+    for (int i = 0; i < TreeCount; ++i)
+        m_trees[i]->setVisible(i == which);
+    m_trees[which]->expandAll();
+    m_searchStrip->setVisible(searchStrip);
+}
+
+int TreePane::visibleTree() const {
+    for (int i = 0; i < TreeCount; ++i)
+        if (!m_trees[i]->isHidden())
+            return i;
+    return -1;
+}

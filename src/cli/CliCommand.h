@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace cli {
+
+// Output streams of the command-line tool; every command writes through them.
+struct Io {
+    QTextStream out;
+    QTextStream err;
+    Io();
+};
+
+// Runs "db init|status|start|stop"; returns the process exit status.
+int runDb(const QStringList& args, Io& io);
+
+} // namespace cli

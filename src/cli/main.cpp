@@ -1,0 +1,35 @@
+#include "CliCommand.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace cli {
+Io::Io()
+    : out(stdout)
+    , err(stderr) {}
+} // namespace cli
+
+namespace {
+const char* usage = "Použitie: wgravolenta-cli db init|status|start|stop\n"
+                    "  db init    vytvorí alebo aktualizuje databázu a vypíše verziu schémy\n"
+                    "  db status  vypíše nastavenie a stav databázy\n"
+                    "  db start   spustí súkromný databázový server a nechá ho bežať\n"
+                    "  db stop    zastaví súkromný databázový server\n";
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("wgravolenta"));
+    cli::Io io;
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h")) {
+        io.out << usage;
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("db"))
+        return cli::runDb(args, io);
+    io.err << "Neznámy príkaz: " << command << "\n" << usage;
+    return 2;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace herd {
+
+// The text forms in which dates travel: to SQL, to the register documents and
+// to the user. Each form exists here once.
+namespace DateText {
+
+// The day an empty date stands for when it is written as text.
+inline QDate emptyDate() {
+    return QDate(1899, 12, 30);
+}
+
+// "yyyy-mm-dd"; an invalid date gives the empty date's text "1899-12-30".
+QString iso(const QDate& date);
+// "ddmmyy" (091226); an invalid date gives "000000".
+QString ddmmyy(const QDate& date);
+// "ddmm" (0912); an invalid date gives "0000".
+QString ddmm(const QDate& date);
+// Two-digit parts; an invalid date gives "00" for each.
+QString mm(const QDate& date);
+QString dd(const QDate& date);
+QString yy(const QDate& date);
+// "dd.mm.yyyy" for the user; an invalid date gives an empty text.
+QString dotted(const QDate& date);
+
+// Reads "yyyy-mm-dd" or "dd.mm.yyyy"; anything else gives an invalid date.
+QDate parse(const QString& text);
+
+} // namespace DateText
+} // namespace herd

@@ -1,0 +1,21 @@
+#include "common/Padding.h"
+
+#include "common/Rounding.h"
+
+#include <cmath>
+
+namespace herd {
+
+QString padLeftZeros(const QString& value, int width) {
+    const QString trimmed = value.trimmed();
+    if (trimmed.size() >= width)
+        return trimmed;
+    return QString(width - trimmed.size(), QLatin1Char('0')) + trimmed;
+}
+
+QString tenthsText(double kilograms, int width) {
+    const auto tenths = static_cast<long long>(std::llround(roundHalfEven(kilograms * 10.0, 0)));
+    return padLeftZeros(QString::number(tenths), width);
+}
+
+} // namespace herd

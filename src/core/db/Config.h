@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+namespace herd {
+
+// Where the program keeps its data and how it reaches its database.
+// The data root is $WGRAVOLENTA_HOME when set, else the user's data location.
+// The settings file "wgravolenta.ini" in the data root chooses the database:
+//
+//   [database]
+//   kind=private          ; private (default), server or odbc
+//   host=localhost        ; server only
+//   port=3306             ; server only
+//   user=root
+//   password=             ; optional; asked for at login when empty
+//   name=wgravolentaos
+//   dsn=MyKorbantix       ; odbc only
+//
+//   [folders]
+//   data=/path            ; moves DATA_exp, db_imp, vstupig and prac/script
+struct ConnectionSettings {
+    enum class Kind { Private, Server, Odbc };
+
+    Kind kind = Kind::Private;
+    QString host = QStringLiteral("localhost");
+    int port = 3306;
+    QString user = QStringLiteral("root");
+    QString password;
+    QString database = QStringLiteral("wgravolentaos");
+    QString dsn = QStringLiteral("MyKorbantix");
+    // Set for the private server: the Unix socket it listens on.
+    QString socket;
+};
+
+class Config {
+public:
+    // Reads the settings of the data root (or the defaults when there is no file).
+    static Config load();
+    static Config load(const QString& dataRoot);
+
+    static QString defaultDataRoot();
+
+    const QString& dataRoot() const { return m_dataRoot; }
+    QString settingsPath() const;
+    const ConnectionSettings& connection() const { return m_connection; }
+    ConnectionSettings& connection() { return m_connection; }
+
+    // The exchange folders; created by ensureFolders().
+    QString exportFolder() const;   // DATA_exp
+    QString importFolder() const;   // db_imp
+    QString deliveryFolder() const; // vstupig
+    QString scriptFolder() const;   // prac/script
+    // Creates the data root and its folders; returns false when one cannot be made.
+    bool ensureFolders() const;
+
+private:
+    QString m_dataRoot;
+    QString m_foldersRoot;
+    ConnectionSettings m_connection;
+};
+
+} // namespace herd

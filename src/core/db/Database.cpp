@@ -1,0 +1,64 @@
+#include "db/Database.h"
+
+#include "db/Sql.h"
+#include "db/SqlError.h"
+
+#include <QSqlError>
+
+namespace herd {
+
+QSqlDatabase Database::connection() {
+    return QSqlDatabase::database(connectionName(), false);
+}
+
+bool Database::isOpen() {
+    return connection().isOpen();
+}
+
+void Database::close() {
+    QSqlDatabase db = connection();
+    if (db.isOpen())
+        db.close();
+}
+
+void Database::remove() {
+    close();
+    QSqlDatabase::removeDatabase(connectionName());
+}
+
+void Database::open(const ConnectionSettings& settings) {
+    remove();
+    const bool odbc = settings.kind == ConnectionSettings::Kind::Odbc;
+    const QString driver = odbc ? QStringLiteral("QODBC") : QStringLiteral("QMYSQL");
+    if (!QSqlDatabase::isDriverAvailable(driver))
+        throw SqlError(QStringLiteral("Databázový ovládač %1 nie je nainštalovaný.").arg(driver));
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(driver, connectionName());
+    db.setUserName(settings.user);
+    db.setPassword(settings.password);
+    if (odbc) {
+        db.setDatabaseName(
+            QStringLiteral("DSN=%1;DATABASE=%2").arg(settings.dsn, settings.database));
+    } else {
+        db.setDatabaseName(settings.database);
+        db.setHostName(settings.host);
+        if (!settings.socket.isEmpty())
+            db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + settings.socket);
+        else
+            db.setPort(settings.port);
+    }
+    if (!db.open()) {
+        const QString text = Sql::errorText(db.lastError());
+        remove();
+        throw SqlError(text);
+    }
+    prepareSession(db);
+}
+
+void Database::prepareSession(const QSqlDatabase& db) {
+    Sql::exec(db, QStringLiteral("SET NAMES utf8mb4"));
+    Sql::exec(db, QStringLiteral("SET SESSION sql_mode = 'STRICT_TRANS_TABLES,"
+                                 "ERROR_FOR_DIVISION_BY_ZERO,NO_ENGINE_SUBSTITUTION'"));
+}
+
+} // namespace herd

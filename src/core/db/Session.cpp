@@ -1,0 +1,41 @@
+#include "db/Session.h"
+
+#include "db/Database.h"
+#include "db/Schema.h"
+#include "db/SqlError.h"
+
+namespace herd {
+
+Session::Session(Config config)
+    : m_config(std::move(config))
+    , m_settings(m_config.connection())
+    , m_lock(m_config.dataRoot()) {}
+
+Session::~Session() {
+    Database::remove();
+    m_server.reset(); // stops the server when this session started it
+}
+
+bool Session::needsLogin() const {
+    return m_settings.kind != ConnectionSettings::Kind::Private && m_settings.password.isEmpty();
+}
+
+void Session::start(PrivateServer::Mode mode) {
+    if (!m_lock.tryLock())
+        throw SqlError(m_lock.refusal());
+    m_config.ensureFolders();
+    if (m_settings.kind == ConnectionSettings::Kind::Private) {
+        m_server = std::make_unique<PrivateServer>(m_config.dataRoot());
+        m_server->start(mode, m_settings.database);
+        m_settings.socket = m_server->socketPath();
+        m_settings.user = QStringLiteral("root");
+    }
+    connect(m_settings);
+}
+
+void Session::connect(const ConnectionSettings& settings) {
+    Database::open(settings);
+    Schema::migrate(Database::connection());
+}
+
+} // namespace herd

@@ -1,0 +1,49 @@
+#include "db/Sql.h"
+
+#include "db/Database.h"
+#include "db/SqlError.h"
+
+#include <QSqlError>
+
+namespace herd::Sql {
+
+QString errorText(const QSqlError& error) {
+    const QString text = error.databaseText().trimmed();
+    return text.isEmpty() ? error.text().trimmed() : text;
+}
+
+QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& values) {
+    if (!db.isOpen())
+        throw SqlError(QStringLiteral("Databáza nie je pripojená."), sql);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    bool ok;
+    if (values.isEmpty()) {
+        ok = query.exec(sql);
+    } else {
+        ok = query.prepare(sql);
+        if (ok) {
+            for (const QVariant& v : values)
+                query.addBindValue(v);
+            ok = query.exec();
+        }
+    }
+    if (!ok)
+        throw SqlError(errorText(query.lastError()), sql);
+    return query;
+}
+
+QSqlQuery exec(const QString& sql, const QVariantList& values) {
+    return exec(Database::connection(), sql, values);
+}
+
+QVariant value(const QSqlDatabase& db, const QString& sql, const QVariantList& values) {
+    QSqlQuery query = exec(db, sql, values);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+QVariant value(const QString& sql, const QVariantList& values) {
+    return value(Database::connection(), sql, values);
+}
+
+} // namespace herd::Sql

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+#include <QVariantList>
+
+namespace herd::Sql {
+
+// Runs one statement with its values bound to the "?" placeholders, in order.
+// Values never enter the statement text. Throws SqlError with the database's
+// message. Without values the statement runs unprepared (needed for DDL).
+QSqlQuery exec(const QString& sql, const QVariantList& values = {});
+QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
+
+// The first column of the first row, or an invalid QVariant when there is no row.
+QVariant value(const QString& sql, const QVariantList& values = {});
+QVariant value(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
+
+// The database's message for a failed query or connection.
+QString errorText(const QSqlError& error);
+
+} // namespace herd::Sql

@@ -1,0 +1,46 @@
+#include "db/Transaction.h"
+
+#include "db/Database.h"
+#include "db/Sql.h"
+#include "db/SqlError.h"
+
+#include <QSqlError>
+
+namespace herd {
+
+Transaction::Transaction()
+    : Transaction(Database::connection()) {}
+
+Transaction::Transaction(QSqlDatabase db)
+    : m_db(std::move(db)) {
+    if (!m_db.isOpen())
+        throw SqlError(QStringLiteral("Databáza nie je pripojená."));
+    if (!m_db.transaction())
+        throw SqlError(Sql::errorText(m_db.lastError()));
+    m_active = true;
+}
+
+Transaction::~Transaction() {
+    if (m_active)
+        m_db.rollback();
+}
+
+void Transaction::commit() {
+    if (!m_active)
+        return;
+    if (!m_db.commit()) {
+        const QString text = Sql::errorText(m_db.lastError());
+        m_db.rollback();
+        m_active = false;
+        throw SqlError(text);
+    }
+    m_active = false;
+}
+
+void Transaction::rollback() {
+    if (m_active)
+        m_db.rollback();
+    m_active = false;
+}
+
+} // namespace herd

@@ -1,0 +1,336 @@
+// The main window as its user drives it: modules, frames, connect and
+// disconnect, the start-up box and the exit.
+#include "ScriptedDialogs.h"
+#include "TestDatabase.h"
+#include "db/Database.h"
+#include "db/Sql.h"
+#include "shell/ContentArea.h"
+#include "shell/MainWindow.h"
+#include "shell/StatusPanels.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <memory>
+
+using namespace herd;
+using Module = MainWindow::Module;
+
+namespace {
+
+const QString noFarm = QStringLiteral("Nebola vybraná aktuálna farma !");
+const QString startupBox = QStringLiteral("Pripoj sa k databáze a vyber aktuálnu farmu !");
+
+const char* moduleActions[] = {"ActionModulOsipane", "ActionModulVrhListok",
+                               "ActionModulUstajnenia", "ActionModulBonitacie",
+                               "ActionModulMeranieVU"};
+
+void activate(QWidget* w) {
+    QEvent event(QEvent::WindowActivate);
+    QApplication::sendEvent(w, &event);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<MainWindow> m_window;
+
+    QStringList ticked() const {
+        QStringList list;
+        for (const char* name : moduleActions)
+            if (m_window->action(QString::fromLatin1(name))->isChecked())
+                list.append(QString::fromLatin1(name));
+        return list;
+    }
+    void chooseFarm() { m_window->state().aktFarma = QStringLiteral("000001"); }
+
+private slots:
+    void init() {
+        m_db = std::make_unique<TestDatabase>();
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_window = std::make_unique<MainWindow>(m_db->settings());
+    }
+    void cleanup() {
+        m_window.reset();
+        m_dialogs.reset();
+        m_db.reset();
+    }
+
+    void startsEmpty() {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("wGravolenta OŠ"));
+        QCOMPARE(m_window->state().aktFarma, QStringLiteral(" "));
+        QCOMPARE(m_window->treePane()->visibleTree(), -1);
+        QCOMPARE(m_window->content()->visibleFrame(), QString());
+        QCOMPARE(ticked(), QStringList{QStringLiteral("ActionModulUstajnenia")});
+        for (const QString& name : ContentArea::frameNames())
+            QVERIFY2(m_window->content()->frame(name), qPrintable(name));
+        // An open connection brings no start-up box.
+        activate(m_window.get());
+        QVERIFY(m_dialogs->shown.isEmpty());
+    }
+
+    void moduleSwitchNeedsFarm_data() {
+        QTest::addColumn<QString>("trigger");
+        for (const char* name : moduleActions)
+            QTest::newRow(name) << QString::fromLatin1(name);
+        QTest::newRow("toolbar button") << QStringLiteral("ToolButtonBonitacie");
+    }
+    void moduleSwitchNeedsFarm() {
+        QFETCH(QString, trigger);
+        m_window->show();
+        if (auto* button = m_window->findChild<QToolButton*>(trigger))
+            button->click();
+        else
+            m_window->action(trigger)->trigger();
+        QCOMPARE(m_dialogs->shown.size(), 1);
+        QCOMPARE(m_dialogs->shown.first(), ShellState::noFarmNotice());
+        QCOMPARE(m_dialogs->shown.first().title, QStringLiteral("Aktuálna farma"));
+        QCOMPARE(m_dialogs->shown.first().text, noFarm);
+        QCOMPARE(ticked(), QStringList{QStringLiteral("ActionModulUstajnenia")});
+        QCOMPARE(m_window->titleText(), QString());
+        QCOMPARE(m_window->treePane()->visibleTree(), -1);
+    }
+
+    void exactlyOneModuleTicked() {
+        chooseFarm();
+        m_window->show();
+        const int sequence[] = {0, 0, 3, 1, 4, 2, 2, 1, 0, 4};
+        for (int i : sequence) {
+            m_window->action(QString::fromLatin1(moduleActions[i]))->trigger();
+            QCOMPARE(ticked(), QStringList{QString::fromLatin1(moduleActions[i])});
+        }
+        QVERIFY(m_dialogs->shown.isEmpty());
+    }
+
+    void moduleShowsItsTree_data() {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("tree");
+        QTest::addColumn<bool>("search");
+        QTest::newRow("osipane") << 0 << "Ošípané na farme" << int(TreePane::Osipane) << true;
+        QTest::newRow("vrh") << 1 << "Operatíva cez vrhový lístok" << int(TreePane::VrhListok)
+                             << false;
+        QTest::newRow("ustajnenia")
+            << 2 << "Operatíva cez ustajnenia" << int(TreePane::Ustajnenia) << true;
+        QTest::newRow("bonit") << 3 << "Bonitácie ošípaných" << int(TreePane::Bonit) << true;
+        QTest::newRow("meranie") << 4 << "Meranie vlastnej úžitkovosti" << int(TreePane::MerVU)
+                                 << true;
+    }
+    void moduleShowsItsTree() {
+        QFETCH(int, module);
+        QFETCH(QString, title);
+        QFETCH(int, tree);
+        QFETCH(bool, search);
+        chooseFarm();
+        m_window->show();
+        m_window->content()->showFrame(QStringLiteral("FramePrasnice"));
+        m_window->switchModule(static_cast<Module>(module));
+        QCOMPARE(m_window->titleText(), title);
+        QCOMPARE(m_window->treePane()->visibleTree(), tree);
+        QCOMPARE(m_window->findChild<QWidget*>(QStringLiteral("PanelHladaj"))->isVisible(), search);
+        // The content area is empty until a node is chosen.
+        QCOMPARE(m_window->content()->visibleFrame(), QString());
+    }
+
+    void categoryNodesShowTheirPanels_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("image");
+        QTest::addColumn<QString>("frame");
+        QTest::newRow("sows group") << "Prasnice" << 0 << "FramePrasnice";
+        QTest::newRow("gilts group") << "Prasničky" << 0 << "FramePrasnicky";
+        QTest::newRow("fattening group") << "Výkrm" << 0 << "FrameVykrm";
+        QTest::newRow("sow") << "00343" << 5 << "FramePrasnice";
+        QTest::newRow("boar") << "1199 04039" << 4 << "FrameKance";
+        QTest::newRow("offspring") << "00344/45" << 3 << "FramePlemPotomstvo";
+        QTest::newRow("farm root") << "Farma Dolná" << 1 << "";
+        QTest::newRow("section") << "KAN" << 6 << "";
+    }
+    void categoryNodesShowTheirPanels() {
+        QFETCH(QString, text);
+        QFETCH(int, image);
+        QFETCH(QString, frame);
+        chooseFarm();
+        m_window->show();
+        m_window->switchModule(Module::Osipane);
+        m_window->content()->showFrame(QStringLiteral("FrameBonit"));
+        QTreeWidget* tree = m_window->treePane()->tree(TreePane::Osipane);
+        auto* item = new QTreeWidgetItem(tree, {text});
+        item->setData(0, TreePane::ImageRole, image);
+        tree->setCurrentItem(item);
+        QCOMPARE(m_window->state().aktJedinec, text);
+        QCOMPARE(m_window->content()->visibleFrame(), frame);
+    }
+
+    void litterSheetNodesShowTheirBatch_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("frame");
+        QTest::newRow("mating") << "Nahlásenie pripustenia"
+                                << "FrameNahlPrip";
+        QTest::newRow("litter") << "Nahlásenie vrhu"
+                                << "FrameNahlVrhu";
+        QTest::newRow("selection") << "Selekcia potomstva"
+                                   << "FrameSelPotomstva";
+        QTest::newRow("farm root") << "000001 Farma"
+                                   << "";
+    }
+    void litterSheetNodesShowTheirBatch() {
+        QFETCH(QString, text);
+        QFETCH(QString, frame);
+        chooseFarm();
+        m_window->show();
+        m_window->switchModule(Module::VrhListok);
+        m_window->content()->showFrame(QStringLiteral("FrameNahlVrhu"));
+        QTreeWidget* tree = m_window->treePane()->tree(TreePane::VrhListok);
+        tree->setCurrentItem(new QTreeWidgetItem(tree, {text}));
+        QCOMPARE(m_window->content()->visibleFrame(), frame);
+    }
+
+    void exitDropsWorkViews() {
+        for (const QString& view : {QStringLiteral("wkan_vrh"), QStringLiteral("Praspoh_VIEW")})
+            Sql::exec(QStringLiteral("CREATE OR REPLACE VIEW ") + view +
+                      QStringLiteral(" AS SELECT 1 AS x"));
+        m_window->show();
+        QSignalSpy exited(m_window.get(), &MainWindow::exitRequested);
+        m_window->action(QStringLiteral("ActionKoniec"))->trigger();
+        QCOMPARE(exited.size(), 1);
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(Sql::value(QStringLiteral("SELECT COUNT(*) FROM information_schema.views "
+                                           "WHERE table_schema = DATABASE()"))
+                     .toInt(),
+                 0);
+    }
+
+    void connectWhenConnected() {
+        m_window->action(QStringLiteral("ActionPripojit"))->trigger();
+        QCOMPARE(m_dialogs->texts(), QStringList{QStringLiteral("Databáza je už pripojená !")});
+        QCOMPARE(m_dialogs->shown.first().title, QStringLiteral("Pripojiť databázu"));
+        QCOMPARE(m_dialogs->logins, 0);
+    }
+
+    void disconnectThenReactivate() {
+        chooseFarm();
+        m_window->show();
+        m_window->action(QStringLiteral("ActionOdpojit"))->trigger();
+        QVERIFY(!Database::isOpen());
+        QCOMPARE(m_dialogs->texts(), QStringList{QStringLiteral("Databáza odpojená !")});
+        QCOMPARE(m_window->state().aktFarma, QStringLiteral("000001")); // the farm stays
+
+        // Closing the box reactivates the window: the box comes once.
+        activate(m_window.get());
+        activate(m_window.get());
+        activate(m_window.get());
+        QCOMPARE(m_dialogs->texts().count(startupBox), 1);
+        QCOMPARE(m_dialogs->shown.last().title,
+                 QStringLiteral("Počiatočné parametre aplikácie Korbantix "));
+
+        // A cancelled login leaves the connection closed.
+        m_window->action(QStringLiteral("ActionPripojit"))->trigger();
+        QCOMPARE(m_dialogs->logins, 1);
+        QVERIFY(!Database::isOpen());
+
+        m_dialogs->loginAnswer = LoginValues{m_db->name(), QStringLiteral("root"), QString()};
+        m_window->action(QStringLiteral("ActionPripojit"))->trigger();
+        QVERIFY(Database::isOpen());
+
+        // Once more after the next disconnect.
+        m_window->disconnectDatabase();
+        activate(m_window.get());
+        activate(m_window.get());
+        QCOMPARE(m_dialogs->texts().count(startupBox), 2);
+    }
+
+    void wrongLoginIsReported() {
+        m_window->disconnectDatabase();
+        m_dialogs->shown.clear();
+        m_dialogs->loginAnswer =
+            LoginValues{QStringLiteral("no_such_database"), QStringLiteral("root"), QString()};
+        m_window->connectDatabase();
+        QVERIFY(!Database::isOpen());
+        QCOMPARE(m_dialogs->shown.size(), 1);
+        QCOMPARE(m_dialogs->shown.first().kind, Notice::Kind::Error);
+        QVERIFY(m_dialogs->shown.first().text.contains(QStringLiteral("no_such_database")));
+    }
+
+    void windowReturnsToItsPlace() {
+        m_window->show();
+        m_window->setGeometry(200, 150, 640, 480);
+        activate(m_window.get());
+        QCOMPARE(m_window->geometry(), QRect(15, 10, 980, 720));
+    }
+
+    void boarEnrolmentStaysDisabled() {
+        chooseFarm();
+        m_window->switchModule(Module::Osipane);
+        QVERIFY(!m_window->action(QStringLiteral("ActionNahlasenieKanca"))->isEnabled());
+        QVERIFY(
+            !m_window->findChild<QToolButton*>(QStringLiteral("ToolButtonZrusenie"))->isEnabled());
+    }
+
+    void toolbarAndStatusBarToggles() {
+        m_window->show();
+        auto* bar = m_window->findChild<QToolBar*>(QStringLiteral("ToolBar"));
+        QAction* toolToggle = m_window->action(QStringLiteral("ActionPanelNastrojov"));
+        QAction* statusToggle = m_window->action(QStringLiteral("ActionStavovyRiadok"));
+        toolToggle->trigger();
+        QVERIFY(!toolToggle->isChecked());
+        QVERIFY(!bar->isVisible());
+        toolToggle->trigger();
+        QVERIFY(bar->isVisible());
+        statusToggle->trigger();
+        QVERIFY(!m_window->statusBar()->isVisible());
+        statusToggle->trigger();
+        QVERIFY(m_window->statusBar()->isVisible());
+    }
+
+    void unbuiltCommandsSaySo_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("needsFarm");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("backup") << "ActionZaloha" << false << "Záloha databázy";
+        QTest::newRow("vet actions") << "ActionVeterinarneUkony" << true << "Veterinárne úkony";
+        QTest::newRow("sow search") << "ActionHladatPrasnicu" << true << "Prasnicu ...";
+        QTest::newRow("boar search") << "ActionHladatKanca" << false << "Kanca ...";
+    }
+    void unbuiltCommandsSaySo() {
+        QFETCH(QString, action);
+        QFETCH(bool, needsFarm);
+        QFETCH(QString, title);
+        m_window->action(action)->trigger();
+        QCOMPARE(m_dialogs->shown.size(), 1);
+        if (needsFarm) {
+            QCOMPARE(m_dialogs->shown.first().text, noFarm);
+            chooseFarm();
+            m_dialogs->shown.clear();
+            m_window->action(action)->trigger();
+        }
+        QCOMPARE(m_dialogs->shown.first().title, title);
+        QCOMPARE(m_dialogs->shown.first().kind, Notice::Kind::Information);
+    }
+
+    void progressBarCountsRows() {
+        m_window->show();
+        herd::Progress progress = m_window->status()->progress();
+        auto* bar = m_window->findChild<QProgressBar*>(QStringLiteral("ProgressBarDb"));
+        progress(4, 1);
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->maximum(), 4);
+        QCOMPARE(bar->value(), 1);
+        progress(0, 0);
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(m_window->status()->message(), QStringLiteral(" "));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

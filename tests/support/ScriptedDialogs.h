@@ -1,0 +1,40 @@
+#pragma once
+
+#include "shell/Dialogs.h"
+
+#include <QList>
+#include <optional>
+
+// Answers the program's message boxes, questions and logins in tests and
+// records what was shown. Installed while it lives.
+class ScriptedDialogs : public Dialogs {
+public:
+    ScriptedDialogs() { Dialogs::install(this); }
+    ~ScriptedDialogs() override { Dialogs::install(nullptr); }
+
+    void show(const herd::Notice& notice) override { shown.append(notice); }
+    bool ask(const QString& title, const QString& question) override {
+        asked.append(question);
+        return answers.isEmpty() ? true : answers.takeFirst();
+    }
+    bool login(LoginValues& values) override {
+        ++logins;
+        if (!loginAnswer)
+            return false;
+        values = *loginAnswer;
+        return true;
+    }
+
+    QStringList texts() const {
+        QStringList list;
+        for (const herd::Notice& n : shown)
+            list.append(n.text);
+        return list;
+    }
+
+    QList<herd::Notice> shown;
+    QStringList asked;
+    QList<bool> answers;                    // for ask(); Yes when empty
+    std::optional<LoginValues> loginAnswer; // cancel when empty
+    int logins = 0;
+};
