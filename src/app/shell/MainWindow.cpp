@@ -14,7 +14,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -262,8 +261,11 @@ void MainWindow::buildMenus() {
         a->setShortcutContext(Qt::WindowShortcut);
         const char* slot = c.slot;
         connect(a, &QAction::triggered, this, [slot] {
-            if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
-                QMetaObject::invokeMethod(edit, slot);
+            // Edit boxes, text boxes and grids that offer the command carry it out.
+            QWidget* focused = QApplication::focusWidget();
+            const QByteArray signature = QByteArray(slot) + "()";
+            if (focused && focused->metaObject()->indexOfMethod(signature.constData()) >= 0)
+                QMetaObject::invokeMethod(focused, slot);
         });
         addAction(a);
     }
