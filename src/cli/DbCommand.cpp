@@ -69,13 +69,14 @@ int status(const Config& config, Io& io) {
     return 0;
 }
 
-int start(const Config& config, Io& io) {
+int start(const Config& config, bool durable, Io& io) {
     if (!isPrivate(config)) {
         io.err << "Nastavená databáza nie je súkromný server (" << kindText(config) << ").\n";
         return 1;
     }
     config.ensureFolders();
     PrivateServer server(config.dataRoot());
+    server.setDurable(durable);
     server.start(PrivateServer::Mode::Detached, config.connection().database);
     ConnectionSettings settings = config.connection();
     settings.socket = server.socketPath();
@@ -112,7 +113,7 @@ int runDb(const QStringList& args, Io& io) {
         if (action == QLatin1String("status"))
             return status(config, io);
         if (action == QLatin1String("start"))
-            return start(config, io);
+            return start(config, !args.contains(QStringLiteral("--volatile")), io);
         if (action == QLatin1String("stop"))
             return stop(config, io);
     } catch (const SqlError& e) {

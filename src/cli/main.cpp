@@ -10,11 +10,13 @@ Io::Io()
 } // namespace cli
 
 namespace {
-const char* usage = "Použitie: wgravolenta-cli db init|status|start|stop\n"
-                    "  db init    vytvorí alebo aktualizuje databázu a vypíše verziu schémy\n"
-                    "  db status  vypíše nastavenie a stav databázy\n"
-                    "  db start   spustí súkromný databázový server a nechá ho bežať\n"
-                    "  db stop    zastaví súkromný databázový server\n";
+const char* usage =
+    "Použitie: wgravolenta-cli db init|status|start|stop\n"
+    "  db init    vytvorí alebo aktualizuje databázu a vypíše verziu schémy\n"
+    "  db status  vypíše nastavenie a stav databázy\n"
+    "  db start   spustí súkromný databázový server a nechá ho bežať\n"
+    "             (--volatile: bez zápisu na disk pri každej zmene, len pre testy)\n"
+    "  db stop    zastaví súkromný databázový server\n";
 }
 
 int main(int argc, char** argv) {

@@ -181,7 +181,7 @@ void PrivateServer::launch(Mode mode) {
         throw SqlError(
             QStringLiteral("Program mariadbd nebol nájdený. Nainštaluj balík mariadb-server."));
 
-    const QStringList arguments =
+    QStringList arguments =
         QStringList{QStringLiteral("--no-defaults"),
                     QStringLiteral("--datadir=") + dataDirectory(),
                     QStringLiteral("--socket=") + socketPath(),
@@ -197,6 +197,10 @@ void PrivateServer::launch(Mode mode) {
                     QStringLiteral("--skip-log-bin"),
                     QStringLiteral("--innodb-buffer-pool-size=256M")}
         << userArgument();
+    if (!m_durable)
+        arguments << QStringLiteral("--innodb-flush-method=nosync")
+                  << QStringLiteral("--innodb-flush-log-at-trx-commit=0")
+                  << QStringLiteral("--innodb-doublewrite=0");
 
     QFile::remove(errorLogPath());
     if (mode == Mode::Detached) {

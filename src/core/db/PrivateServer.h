@@ -24,6 +24,10 @@ public:
     PrivateServer(const PrivateServer&) = delete;
     PrivateServer& operator=(const PrivateServer&) = delete;
 
+    // A server for test runs may trade durability for speed: no fsync, and
+    // the log written lazily. Never for a farm's data.
+    void setDurable(bool durable) { m_durable = durable; }
+
     QString dataDirectory() const;
     QString socketPath() const;
     QString errorLogPath() const;
@@ -52,6 +56,7 @@ private:
     QString m_root;
     std::unique_ptr<QProcess> m_process;
     bool m_startedHere = false;
+    bool m_durable = true;
 };
 
 } // namespace herd
