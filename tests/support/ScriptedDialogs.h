@@ -25,6 +25,11 @@ public:
         return true;
     }
 
+    std::optional<QDate> askDate(const QString& caption) override {
+        dateCaptions.append(caption);
+        return dateAnswer;
+    }
+
     QStringList texts() const {
         QStringList list;
         for (const herd::Notice& n : shown)
@@ -37,4 +42,6 @@ public:
     QList<bool> answers;                    // for ask(); Yes when empty
     std::optional<LoginValues> loginAnswer; // cancel when empty
     int logins = 0;
+    std::optional<QDate> dateAnswer; // cancelled when empty
+    QStringList dateCaptions;
 };

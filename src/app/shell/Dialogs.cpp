@@ -1,5 +1,6 @@
 #include "shell/Dialogs.h"
 
+#include "settings/FormDenAkt.h"
 #include "shell/LoginDialog.h"
 
 #include <QApplication>
@@ -48,4 +49,10 @@ bool MessageBoxDialogs::login(LoginValues& values) {
         return false;
     values = dialog.values();
     return true;
+}
+
+std::optional<QDate> MessageBoxDialogs::askDate(const QString& caption) {
+    // One picker for the whole run, as the batches expect.
+    static FormDenAkt* picker = new FormDenAkt;
+    return picker->ask(caption);
 }

@@ -2,7 +2,9 @@
 
 #include "common/Notice.h"
 
+#include <QDate>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -24,6 +26,8 @@ public:
     virtual bool ask(const QString& title, const QString& question) = 0;
     // Fills the values in; false when the user cancels.
     virtual bool login(LoginValues& values) = 0;
+    // The date picker with the caller's caption; nothing when closed without "Potvrď".
+    virtual std::optional<QDate> askDate(const QString& caption) = 0;
 
     static Dialogs& instance();
     // Replaces the service (tests); nullptr restores the message boxes.
@@ -43,4 +47,5 @@ public:
     void show(const herd::Notice& notice) override;
     bool ask(const QString& title, const QString& question) override;
     bool login(LoginValues& values) override;
+    std::optional<QDate> askDate(const QString& caption) override;
 };
