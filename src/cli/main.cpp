@@ -11,12 +11,14 @@ Io::Io()
 
 namespace {
 const char* usage =
-    "Použitie: wgravolenta-cli db init|status|start|stop\n"
+    "Použitie: wgravolenta-cli PRÍKAZ ...\n"
     "  db init    vytvorí alebo aktualizuje databázu a vypíše verziu schémy\n"
     "  db status  vypíše nastavenie a stav databázy\n"
     "  db start   spustí súkromný databázový server a nechá ho bežať\n"
     "             (--volatile: bez zápisu na disk pri každej zmene, len pre testy)\n"
-    "  db stop    zastaví súkromný databázový server\n";
+    "  db stop    zastaví súkromný databázový server\n"
+    "  export warehouse --from RRRR-MM-DD --to RRRR-MM-DD [--dir PRIEČINOK]\n"
+    "             vytvorí súbory XML dokladov obdobia a zbalí ich do ROZA_qtm.zip\n";
 }
 
 int main(int argc, char** argv) {
@@ -32,6 +34,10 @@ int main(int argc, char** argv) {
     const QString command = args.takeFirst();
     if (command == QLatin1String("db"))
         return cli::runDb(args, io);
+    if (command == QLatin1String("export"))
+        return cli::runExport(args, io);
+    if (command == QLatin1String("export"))
+        return cli::runExport(args, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;
     return 2;
 }

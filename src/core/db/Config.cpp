@@ -53,7 +53,7 @@ QString Config::settingsPath() const {
 }
 
 QString Config::exportFolder() const {
-    return m_foldersRoot + QStringLiteral("/DATA_exp");
+    return m_exportFolder.isEmpty() ? m_foldersRoot + QStringLiteral("/DATA_exp") : m_exportFolder;
 }
 QString Config::importFolder() const {
     return m_foldersRoot + QStringLiteral("/db_imp");

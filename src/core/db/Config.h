@@ -47,7 +47,8 @@ public:
     ConnectionSettings& connection() { return m_connection; }
 
     // The exchange folders; created by ensureFolders().
-    QString exportFolder() const;   // DATA_exp
+    QString exportFolder() const; // DATA_exp
+    void setExportFolder(const QString& folder) { m_exportFolder = folder; }
     QString importFolder() const;   // db_imp
     QString deliveryFolder() const; // vstupig
     QString scriptFolder() const;   // prac/script
@@ -57,6 +58,7 @@ public:
 private:
     QString m_dataRoot;
     QString m_foldersRoot;
+    QString m_exportFolder; // set only when moved away from the folders root
     ConnectionSettings m_connection;
 };
 

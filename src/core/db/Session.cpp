@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "db/Schema.h"
 #include "db/SqlError.h"
+#include "maintenance/ScriptLauncher.h"
 
 namespace herd {
 
@@ -24,6 +25,7 @@ void Session::start(PrivateServer::Mode mode) {
     if (!m_lock.tryLock())
         throw SqlError(m_lock.refusal());
     m_config.ensureFolders();
+    ScriptLauncher::installShipped(m_config);
     if (m_settings.kind == ConnectionSettings::Kind::Private) {
         m_server = std::make_unique<PrivateServer>(m_config.dataRoot());
         m_server->start(mode, m_settings.database);

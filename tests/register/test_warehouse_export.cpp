@@ -1,0 +1,275 @@
+// The register's XML export: byte-exact files, the period rules, and the
+// packing into ROZA_qtm.zip by the shipped script.
+#include "TestDatabase.h"
+#include "common/DateText.h"
+#include "db/Config.h"
+#include "db/Sql.h"
+#include "maintenance/ScriptLauncher.h"
+#include "register/BasicDataDocument.h"
+#include "register/LitterDocument.h"
+#include "register/MatingDocument.h"
+#include "register/OffspringDocument.h"
+#include "register/TransferDocument.h"
+#include "register/WarehouseExport.h"
+#include "register/WarehouseTables.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace herd;
+
+namespace {
+
+const FarmCodes keeper{QStringLiteral("24"), QStringLiteral("2"), QStringLiteral("581")};
+
+BasicData sow(const QString& farm) {
+    BasicData d;
+    d.farm = farm;
+    d.keeper = keeper;
+    d.chov = QStringLiteral("1");
+    d.registerNumber = QStringLiteral("343");
+    d.sireLine = QStringLiteral("1199");
+    d.sireRegister = QStringLiteral("4039");
+    d.damFarm = {QStringLiteral("24"), QStringLiteral("02"), QStringLiteral("581")};
+    d.damChov = QStringLiteral("01");
+    d.damNumber = QStringLiteral("120");
+    d.earNumber = QStringLiteral("3441245");
+    d.birth = QDate(2008, 3, 7);
+    d.breed = QStringLiteral("10000000");
+    d.teats = QStringLiteral("77");
+    d.genePool = QStringLiteral("1");
+    return d;
+}
+
+LitterData litter(const QString& farm) {
+    return {farm,
+            keeper,
+            QStringLiteral("01"),
+            QStringLiteral("343"),
+            QDate(2008, 3, 7),
+            14,
+            12,
+            QStringLiteral("1"),
+            QDate(2008, 4, 4),
+            11,
+            80.5,
+            QStringLiteral("2")};
+}
+
+void writeMating(const QString& farm) {
+    MatingDocument::writeMating({farm, keeper, QStringLiteral("1"), QStringLiteral("5"),
+                                 QDate(2008, 3, 7), QStringLiteral("343"), QStringLiteral("1199"),
+                                 QStringLiteral("4039"), 2});
+}
+
+// One document of every table, all for one farm.
+void writeOneOfEach(const QString& farm) {
+    BasicDataDocument::writeCorrection(sow(farm));
+    BasicDataDocument::writePurchasedGilt(sow(farm), QDate(2008, 2, 29));
+    writeMating(farm);
+    LitterDocument::writeFarrowing(litter(farm));
+    LitterDocument::writeWeaning(litter(farm));
+    LitterDocument::writeLitterCorrected(litter(farm));
+    OffspringDocument::write(
+        {farm,
+         keeper,
+         QStringLiteral("01"),
+         QStringLiteral("344"),
+         QDate(2008, 3, 7),
+         {{QStringLiteral("34401"), QStringLiteral("14"), QStringLiteral("3")},
+          {QStringLiteral("34402"), QStringLiteral("12"), QStringLiteral("6")},
+          {QStringLiteral("34403"), QStringLiteral("14"), QStringLiteral("3")}}});
+    TransferDocument::write({farm,
+                             keeper,
+                             QStringLiteral("1"),
+                             QStringLiteral("343"),
+                             {QStringLiteral("31"), QStringLiteral("5"), QStringLiteral("12")},
+                             QStringLiteral("2")});
+}
+
+// Documents are dated by the server's day of writing; fixtures move them.
+void dateAll(const char* table, const QDate& day) {
+    Sql::exec(QStringLiteral("UPDATE %1 SET datum_vytvorenia = ?").arg(QLatin1String(table)),
+              {day});
+}
+
+QByteArray golden(const QString& file) {
+    QFile f(QStringLiteral(GOLDEN_DIR "/") + file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll().replace("{DATUM}", DateText::dotted(QDate::currentDate()).toLatin1());
+}
+
+QByteArray read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList texts(const Notices& notices) {
+    QStringList list;
+    for (const Notice& n : notices)
+        list.append(n.text);
+    return list;
+}
+
+} // namespace
+
+class TestWarehouseExport : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<QTemporaryDir> m_root;
+
+    Config config() const { return Config::load(m_root->path()); }
+    QString exportFolder() const { return config().exportFolder(); }
+    QStringList xmlFiles() const {
+        return QDir(exportFolder()).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name);
+    }
+
+private slots:
+    void init() {
+        m_db = std::make_unique<TestDatabase>();
+        m_root = std::make_unique<QTemporaryDir>();
+        config().ensureFolders();
+    }
+    void cleanup() {
+        m_db.reset();
+        m_root.reset();
+    }
+
+    void filesMatchTheirLayoutByteForByte_data() {
+        QTest::addColumn<QString>("file");
+        for (const WarehouseTable* t : WarehouseTables::inExportOrder())
+            QTest::newRow(qPrintable(t->fileName)) << t->fileName;
+    }
+    void filesMatchTheirLayoutByteForByte() {
+        QFETCH(QString, file);
+        writeOneOfEach(QStringLiteral("000001"));
+        const auto order = WarehouseTables::inExportOrder();
+        int index = -1;
+        for (int i = 0; i < order.size(); ++i)
+            if (order[i]->fileName == file)
+                index = i;
+        const QString path = exportFolder() + QLatin1Char('/') + file;
+        QString error;
+        const QDate today = QDate::currentDate();
+        QCOMPARE(WarehouseExport::writeTable(index, today, today, path, today, &error), 1);
+        QCOMPARE(error, QString());
+        const QByteArray expected = golden(file);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(read(path), expected);
+    }
+
+    void valuesAreEscaped() {
+        BasicData d = sow(QStringLiteral("000001"));
+        d.breed = QStringLiteral("A&B<C>");
+        BasicDataDocument::writeCorrection(d);
+        const QString path = exportFolder() + QStringLiteral("/wOS01.xml");
+        QString error;
+        const QDate today = QDate::currentDate();
+        QCOMPARE(WarehouseExport::writeTable(0, today, today, path, today, &error), 1);
+        QVERIFY(read(path).contains("<Sthybr>A&amp;B&lt;C&gt;</Sthybr>"));
+        QProcess lint;
+        lint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), path});
+        QVERIFY(lint.waitForFinished());
+        QCOMPARE(lint.exitCode(), 0);
+    }
+
+    void onlyTablesWithRowsAreWrittenAndPacked() {
+        writeOneOfEach(QStringLiteral("000001"));
+        // Only the matings lie in the period.
+        for (const char* t : {"dos1", "dzarpop", "dos22", "dos23", "dos4", "dpotoms", "dprepra"})
+            dateAll(t, QDate(2020, 1, 1));
+        dateAll("dos3", QDate(2021, 5, 10));
+        // A file of an earlier export is removed first.
+        QFile stale(exportFolder() + QStringLiteral("/wOS01.xml"));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.close();
+
+        const auto result = WarehouseExport::run(config(), QDate(2021, 5, 1), QDate(2021, 5, 31));
+        QCOMPARE(result.writtenFiles, QStringList{QStringLiteral("wOS03.xml")});
+        QCOMPARE(result.typeLines, QStringList{QStringLiteral("Dáta OŠ-3")});
+        QCOMPARE(
+            texts(result.notices),
+            (QStringList{
+                QStringLiteral("Dáta OS03 sú vytvorené !"),
+                QStringLiteral("Dáta (ROZA_ QTM.zip) sú vytvorené v %1 !").arg(exportFolder())}));
+        QCOMPARE(result.notices.first().title, QStringLiteral("Dáta do centrálnej databázy"));
+        QVERIFY(result.packed);
+
+        QProcess unzip;
+        unzip.start(QStringLiteral("unzip"),
+                    {QStringLiteral("-l"), exportFolder() + QStringLiteral("/ROZA_qtm.zip")});
+        QVERIFY(unzip.waitForFinished());
+        const QString listing = QString::fromLocal8Bit(unzip.readAllStandardOutput());
+        QVERIFY2(listing.contains(QStringLiteral("wOS03.xml")), qPrintable(listing));
+        QVERIFY2(!listing.contains(QStringLiteral("wOS01.xml")), qPrintable(listing));
+        QCOMPARE(xmlFiles(), QStringList()); // removed once packed
+    }
+
+    void emptyPeriodWritesNothing() {
+        writeOneOfEach(QStringLiteral("000001"));
+        const auto result = WarehouseExport::run(config(), QDate(2000, 1, 1), QDate(2000, 12, 31));
+        QCOMPARE(texts(result.notices),
+                 QStringList{QStringLiteral("Nie sú dáta s uvedeným dátumom výberu !")});
+        QCOMPARE(result.notices.first().kind, Notice::Kind::Error);
+        QVERIFY(!result.packed);
+        QVERIFY(!QFile::exists(exportFolder() + QStringLiteral("/ROZA_qtm.zip")));
+        QCOMPARE(xmlFiles(), QStringList());
+    }
+
+    void periodBounds_data() {
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("to a day before from") << QDate(2021, 5, 11) << QDate(2021, 5, 10) << true;
+        QTest::newRow("equal") << QDate(2021, 5, 10) << QDate(2021, 5, 10) << false;
+        QTest::newRow("no from") << QDate() << QDate(2021, 5, 10) << true;
+    }
+    void periodBounds() {
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(bool, refused);
+        const auto refusal = WarehouseExport::checkPeriod(from, to);
+        QCOMPARE(refusal.has_value(), refused);
+        if (refused) {
+            QCOMPARE(refusal->text, QStringLiteral("Chybne vybrané obdobie !"));
+            QCOMPARE(refusal->title, QStringLiteral("Výber obdobia"));
+        }
+    }
+
+    void equalDatesSelectOneDayOfEveryFarm() {
+        for (const QString& farm : {QStringLiteral("000001"), QStringLiteral("000002")})
+            for (int day = 9; day <= 11; ++day) {
+                writeMating(farm);
+                Sql::exec(QStringLiteral("UPDATE dos3 SET datum_vytvorenia = ? WHERE dos3_ID = "
+                                         "LAST_INSERT_ID()"),
+                          {QDate(2021, 5, day)});
+            }
+        const QString path = exportFolder() + QStringLiteral("/wOS03.xml");
+        QString error;
+        const QDate day(2021, 5, 10);
+        QCOMPARE(WarehouseExport::writeTable(3, day, day, path, day, &error), 2);
+    }
+
+    void failedPackingKeepsTheFiles() {
+        writeOneOfEach(QStringLiteral("000001"));
+        QFile script(ScriptLauncher::path(config(), QStringLiteral("qtm")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("echo disk full >&2\nexit 3\n");
+        script.close();
+        const QDate today = QDate::currentDate();
+        const auto result = WarehouseExport::run(config(), today, today);
+        QVERIFY(!result.packed);
+        QCOMPARE(result.notices.last().kind, Notice::Kind::Error);
+        QVERIFY2(result.notices.last().text.contains(QStringLiteral("disk full")),
+                 qPrintable(result.notices.last().text));
+        QCOMPARE(xmlFiles().size(), 8);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWarehouseExport)
+#include "test_warehouse_export.moc"
