@@ -12,11 +12,13 @@ QString errorText(const QSqlError& error) {
     return text.isEmpty() ? error.text().trimmed() : text;
 }
 
-QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& values) {
+namespace {
+QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& values,
+              bool forwardOnly) {
     if (!db.isOpen())
         throw SqlError(QStringLiteral("Databáza nie je pripojená."), sql);
     QSqlQuery query(db);
-    query.setForwardOnly(true);
+    query.setForwardOnly(forwardOnly);
     bool ok;
     if (values.isEmpty()) {
         ok = query.exec(sql);
@@ -31,6 +33,15 @@ QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& v
     if (!ok)
         throw SqlError(errorText(query.lastError()), sql);
     return query;
+}
+} // namespace
+
+QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& values) {
+    return run(db, sql, values, true);
+}
+
+QSqlQuery execScrollable(const QString& sql, const QVariantList& values) {
+    return run(Database::connection(), sql, values, false);
 }
 
 QSqlQuery exec(const QString& sql, const QVariantList& values) {

@@ -13,6 +13,9 @@ namespace herd::Sql {
 QSqlQuery exec(const QString& sql, const QVariantList& values = {});
 QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
 
+// As exec(), but the query can move backwards: for models behind grids.
+QSqlQuery execScrollable(const QString& sql, const QVariantList& values = {});
+
 // The first column of the first row, or an invalid QVariant when there is no row.
 QVariant value(const QString& sql, const QVariantList& values = {});
 QVariant value(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
