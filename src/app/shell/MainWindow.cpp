@@ -4,8 +4,10 @@
 #include "db/Session.h"
 #include "db/SqlError.h"
 #include "db/WorkViews.h"
+#include "shell/AboutWindow.h"
 #include "shell/ContentArea.h"
 #include "shell/Dialogs.h"
+#include "shell/HandbookWindow.h"
 #include "shell/Icons.h"
 #include "shell/StatusPanels.h"
 
@@ -238,9 +240,15 @@ void MainWindow::buildMenus() {
 
     QMenu* help = bar->addMenu(u("Po&moc"));
     help->setObjectName(QStringLiteral("MenuPomoc"));
-    stub(entry(help, "ActionPrirucka", u("&Príručka aplikácie ...")));
+    connect(entry(help, "ActionPrirucka", u("&Príručka aplikácie ...")), &QAction::triggered, this,
+            [this] {
+                if (!m_handbook)
+                    m_handbook = new HandbookWindow(this);
+                m_handbook->open();
+            });
     help->addSeparator();
-    stub(entry(help, "ActionOAplikacii", u("&O aplikácii"), {}, 22));
+    connect(entry(help, "ActionOAplikacii", u("&O aplikácii"), {}, 22), &QAction::triggered, this,
+            [this] { AboutWindow(this).exec(); });
 
     for (QMenu* menu : bar->findChildren<QMenu*>())
         menu->setToolTipsVisible(true);

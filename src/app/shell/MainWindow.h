@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 class ContentArea;
+class HandbookWindow;
 class QLabel;
 class QToolBar;
 class StatusPanels;
@@ -73,4 +74,5 @@ private:
     ContentArea* m_content = nullptr;
     StatusPanels* m_status = nullptr;
     QHash<Module, QAction*> m_moduleActions;
+    HandbookWindow* m_handbook = nullptr;
 };
