@@ -1,5 +1,6 @@
 // The register documents: every writer against its exact text forms, and
 // every table's row against its column widths.
+#include "DocumentFixtures.h"
 #include "TestDatabase.h"
 #include "common/DateText.h"
 #include "db/Sql.h"
@@ -21,42 +22,13 @@ using namespace herd;
 namespace {
 
 const QString farm = QStringLiteral("000001");
-const FarmCodes keeper{QStringLiteral("24"), QStringLiteral("2"), QStringLiteral("581")};
+using DocumentFixtures::keeper;
 
 BasicData sow() {
-    BasicData d;
-    d.farm = farm;
-    d.keeper = keeper;
-    d.chov = QStringLiteral("1");
-    d.registerNumber = QStringLiteral("343");
-    d.sireLine = QStringLiteral("1199");
-    d.sireRegister = QStringLiteral("4039");
-    d.damFarm = {QStringLiteral("24"), QStringLiteral("02"), QStringLiteral("581")};
-    d.damChov = QStringLiteral("01");
-    d.damNumber = QStringLiteral("120");
-    d.earNumber = QStringLiteral("3441245");
-    d.birth = QDate(2008, 3, 7);
-    d.breed = QStringLiteral("10000000");
-    d.teats = QStringLiteral("77");
-    d.genePool = QStringLiteral("1");
-    return d;
+    return DocumentFixtures::sow(farm);
 }
-
 LitterData litter(double weight) {
-    LitterData d;
-    d.farm = farm;
-    d.keeper = keeper;
-    d.chov = QStringLiteral("01");
-    d.sow = QStringLiteral("343");
-    d.farrowed = QDate(2008, 3, 7);
-    d.bornAll = 14;
-    d.bornAlive = 12;
-    d.character = QStringLiteral("1");
-    d.weaned = QDate(2008, 4, 4);
-    d.reared = 11;
-    d.weaningWeight = weight;
-    d.evenness = QStringLiteral("2");
-    return d;
+    return DocumentFixtures::litter(farm, weight);
 }
 
 // The last row of a table as column name -> text.

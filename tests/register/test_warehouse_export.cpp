@@ -1,5 +1,6 @@
 // The register's XML export: byte-exact files, the period rules, and the
 // packing into ROZA_qtm.zip by the shipped script.
+#include "DocumentFixtures.h"
 #include "TestDatabase.h"
 #include "common/DateText.h"
 #include "db/Config.h"
@@ -24,40 +25,11 @@ using namespace herd;
 
 namespace {
 
-const FarmCodes keeper{QStringLiteral("24"), QStringLiteral("2"), QStringLiteral("581")};
-
-BasicData sow(const QString& farm) {
-    BasicData d;
-    d.farm = farm;
-    d.keeper = keeper;
-    d.chov = QStringLiteral("1");
-    d.registerNumber = QStringLiteral("343");
-    d.sireLine = QStringLiteral("1199");
-    d.sireRegister = QStringLiteral("4039");
-    d.damFarm = {QStringLiteral("24"), QStringLiteral("02"), QStringLiteral("581")};
-    d.damChov = QStringLiteral("01");
-    d.damNumber = QStringLiteral("120");
-    d.earNumber = QStringLiteral("3441245");
-    d.birth = QDate(2008, 3, 7);
-    d.breed = QStringLiteral("10000000");
-    d.teats = QStringLiteral("77");
-    d.genePool = QStringLiteral("1");
-    return d;
-}
+using DocumentFixtures::keeper;
+using DocumentFixtures::sow;
 
 LitterData litter(const QString& farm) {
-    return {farm,
-            keeper,
-            QStringLiteral("01"),
-            QStringLiteral("343"),
-            QDate(2008, 3, 7),
-            14,
-            12,
-            QStringLiteral("1"),
-            QDate(2008, 4, 4),
-            11,
-            80.5,
-            QStringLiteral("2")};
+    return DocumentFixtures::litter(farm, 80.5);
 }
 
 void writeMating(const QString& farm) {
