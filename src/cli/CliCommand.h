@@ -14,5 +14,7 @@ struct Io {
 
 // Runs "db init|status|start|stop"; returns the process exit status.
 int runDb(const QStringList& args, Io& io);
+// Runs "report NAME [--param NAME=VALUE …] --sql \"SELECT …\" --pdf FILE".
+int runReport(const QStringList& args, Io& io);
 
 } // namespace cli
