@@ -25,6 +25,12 @@ public:
         return true;
     }
 
+    QString saveFile(const QString& title, const QString& suggested,
+                     const QString& filter) override {
+        savesAsked.append(suggested);
+        return saveFileAnswer;
+    }
+
     QStringList texts() const {
         QStringList list;
         for (const herd::Notice& n : shown)
@@ -37,4 +43,6 @@ public:
     QList<bool> answers;                    // for ask(); Yes when empty
     std::optional<LoginValues> loginAnswer; // cancel when empty
     int logins = 0;
+    QString saveFileAnswer; // for saveFile(); cancel when empty
+    QStringList savesAsked; // the suggested paths
 };

@@ -3,6 +3,7 @@
 #include "shell/LoginDialog.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -48,4 +49,9 @@ bool MessageBoxDialogs::login(LoginValues& values) {
         return false;
     values = dialog.values();
     return true;
+}
+
+QString MessageBoxDialogs::saveFile(const QString& title, const QString& suggested,
+                                    const QString& filter) {
+    return QFileDialog::getSaveFileName(parentWindow(), title, suggested, filter);
 }

@@ -24,6 +24,10 @@ public:
     virtual bool ask(const QString& title, const QString& question) = 0;
     // Fills the values in; false when the user cancels.
     virtual bool login(LoginValues& values) = 0;
+    // The file to save into, starting from a suggested path; empty when the
+    // user cancels. The filter is a file dialog's ("PDF (*.pdf)").
+    virtual QString saveFile(const QString& title, const QString& suggested,
+                             const QString& filter) = 0;
 
     static Dialogs& instance();
     // Replaces the service (tests); nullptr restores the message boxes.
@@ -43,4 +47,6 @@ public:
     void show(const herd::Notice& notice) override;
     bool ask(const QString& title, const QString& question) override;
     bool login(LoginValues& values) override;
+    QString saveFile(const QString& title, const QString& suggested,
+                     const QString& filter) override;
 };

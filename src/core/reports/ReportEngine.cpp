@@ -6,6 +6,7 @@
 #include "reports/ReportRenderer.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QPdfWriter>
 
@@ -40,12 +41,14 @@ QHash<QString, QString> ReportEngine::values() const {
     return values;
 }
 
-int ReportEngine::print(const QString& name, const ReportData& data, QPagedPaintDevice* device) {
+int ReportEngine::print(const QString& name, const ReportData& data, QPagedPaintDevice* device,
+                        int fromPage, int toPage) {
     const ReportDefinition& definition = report(name);
-    return ReportRenderer(definition, data, values()).render(device);
+    return ReportRenderer(definition, data, values()).render(device, fromPage, toPage);
 }
 
-int ReportEngine::printToPdf(const QString& name, const ReportData& data, const QString& path) {
+int ReportEngine::printToPdf(const QString& name, const ReportData& data, const QString& path,
+                             const std::optional<QPageLayout>& layout) {
     const ReportDefinition& definition = report(name);
     {
         QFile probe(path);
@@ -55,11 +58,17 @@ int ReportEngine::printToPdf(const QString& name, const ReportData& data, const 
     }
     QPdfWriter writer(path);
     writer.setResolution(600);
-    writer.setPageLayout(pageLayout(definition.orientation));
+    writer.setPageLayout(layout ? *layout : pageLayout(definition.orientation));
     writer.setTitle(ReportLayout::fill(definition.title, values()));
     writer.setCreator(QStringLiteral("wGravolenta OŠ"));
     const int pages = ReportRenderer(definition, data, values()).render(&writer);
     return pages;
+}
+
+Notice ReportEngine::savedNotice(const QString& path) {
+    return Notice::information(QStringLiteral("Uložiť ako PDF"),
+                               QStringLiteral("Zostava je uložená do súboru:\n") +
+                                   QDir::toNativeSeparators(path));
 }
 
 QPageLayout ReportEngine::pageLayout(QPageLayout::Orientation orientation) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Notice.h"
 #include "reports/ReportData.h"
 #include "reports/ReportProject.h"
 
@@ -40,11 +41,17 @@ public:
     // The report's layout, for the quick selection's run-time columns.
     ReportDefinition& report(const QString& name);
 
-    // Draws the report onto a device (the program's printer, a PDF writer);
-    // returns the number of pages.
-    int print(const QString& name, const ReportData& data, QPagedPaintDevice* device);
-    // Writes the report as an A4 PDF file; returns the number of pages.
-    int printToPdf(const QString& name, const ReportData& data, const QString& path);
+    // Draws the report onto a device (the program's printer, a PDF writer),
+    // the pages fromPage to toPage (1-based, 0 for all); returns the report's
+    // number of pages.
+    int print(const QString& name, const ReportData& data, QPagedPaintDevice* device,
+              int fromPage = 0, int toPage = 0);
+    // Writes the report as a PDF file on the given pages (A4 in the report's
+    // orientation when none is given); returns the number of pages.
+    int printToPdf(const QString& name, const ReportData& data, const QString& path,
+                   const std::optional<QPageLayout>& layout = std::nullopt);
+    // What the user is told after saving a report as PDF.
+    static Notice savedNotice(const QString& path);
 
     // The parameters with the built-in values (Datum = the day of printing).
     QHash<QString, QString> values() const;

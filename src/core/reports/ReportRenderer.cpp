@@ -7,6 +7,7 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace herd {
@@ -34,7 +35,7 @@ ReportRenderer::ReportRenderer(const ReportDefinition& definition, const ReportD
     m_values.insert(QStringLiteral("Nadpis"), ReportLayout::fill(definition.title, values));
 }
 
-int ReportRenderer::render(QPagedPaintDevice* device) const {
+int ReportRenderer::render(QPagedPaintDevice* device, int fromPage, int toPage) const {
     QPainter painter;
     if (!painter.begin(device))
         throw ReportError(
@@ -46,8 +47,10 @@ int ReportRenderer::render(QPagedPaintDevice* device) const {
     const ReportLayout layout(style, table, m_definition, m_values, area.size());
     const Context cx{painter, style, table, layout};
     const int pages = int(layout.pages().size());
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0)
+    const int first = fromPage > 0 ? fromPage - 1 : 0;
+    const int last = toPage > 0 ? std::min(toPage, pages) - 1 : pages - 1;
+    for (int p = first; p <= last; ++p) {
+        if (p > first)
             device->newPage();
         paintPage(cx, p);
     }

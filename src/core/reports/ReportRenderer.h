@@ -24,10 +24,10 @@ public:
     ReportRenderer(const ReportDefinition& definition, const ReportData& data,
                    const QHash<QString, QString>& values);
 
-    // Draws every page, starting each after the first with newPage().
-    // Returns the number of pages; throws ReportError when the device cannot
-    // be painted on.
-    int render(QPagedPaintDevice* device) const;
+    // Draws the pages fromPage to toPage (1-based; 0 for all), starting each
+    // after the first with newPage(). Returns the report's number of pages;
+    // throws ReportError when the device cannot be painted on.
+    int render(QPagedPaintDevice* device, int fromPage = 0, int toPage = 0) const;
 
 private:
     struct Context;
