@@ -128,6 +128,25 @@ private slots:
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\b7\\s+0\\s+100,7\\b"))));
     }
 
+    void everyPageNamesItsGroup() {
+        makeSows(150);
+        ReportEngine engine(writeProject(m_dir, groupedProject));
+        const int pages = engine.printToPdf(QStringLiteral("ReportSekcie"),
+                                            sows(QStringLiteral("cislo, sekcia, vrhy, hmotnost")),
+                                            pdf("continued"));
+        QVERIFY(pages >= 3);
+        const QStringList text = pdfPages(pdf("continued"));
+        static const QRegularExpression firstBand(
+            QStringLiteral("Hmotnosť kg\\s*\n\\s*Sekcia K(\\d\\d)( \\(pokračovanie\\))?"));
+        int continued = 0;
+        for (int p = 0; p < pages; ++p) {
+            const QRegularExpressionMatch m = firstBand.match(text[p]);
+            QVERIFY2(m.hasMatch(), qPrintable(QStringLiteral("page %1").arg(p + 1)));
+            continued += m.capturedLength(2) > 0 ? 1 : 0;
+        }
+        QVERIFY(continued > 0);
+    }
+
     void emptyDataPrintsHeaderAndCount() {
         makeSows(0);
         ReportEngine engine(ReportEngine::herdProject());

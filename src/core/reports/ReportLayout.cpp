@@ -82,6 +82,15 @@ void ReportLayout::place(ReportItem item, double keepWithNext) {
     if (pageHasItems && m_y + item.height + keepWithNext > footerTop - m_style.mm(1)) {
         m_pages.append(ReportPage());
         m_y = headerHeight + columnHeaderHeight;
+        if (!m_group.isEmpty() && item.kind != ReportItem::Kind::Group) {
+            ReportItem caption;
+            caption.kind = ReportItem::Kind::Group;
+            caption.text = m_group + QStringLiteral(" (pokračovanie)");
+            caption.height = m_style.lineHeight(m_style.bold) + m_style.mm(2);
+            caption.y = m_y;
+            m_y += caption.height;
+            m_pages.last().items.append(caption);
+        }
     }
     item.y = m_y;
     m_y += item.height;
@@ -131,6 +140,7 @@ void ReportLayout::paginate(const ReportDefinition& definition) {
                 caption.text = fill(definition.groupCaption, {{QStringLiteral("value"), value}});
                 caption.height = m_style.lineHeight(m_style.bold) + m_style.mm(2);
                 place(caption, height);
+                m_group = caption.text;
             }
         }
         for (int c = 0; c < columns; ++c) {
@@ -147,6 +157,7 @@ void ReportLayout::paginate(const ReportDefinition& definition) {
     }
     if (inGroup && hasTotals)
         place(sumItem(ReportItem::Kind::Subtotal, subtotalLabel, groupSums, summed));
+    m_group.clear();
     if (hasTotals)
         place(
             sumItem(ReportItem::Kind::Total, QStringLiteral("Spolu za zostavu"), allSums, summed));

@@ -59,6 +59,7 @@ private:
     const ReportTable& m_table;
     QList<ReportPage> m_pages;
     double m_y = 0;
+    QString m_group; // the caption of the group being placed, repeated on a new page
 };
 
 } // namespace herd
