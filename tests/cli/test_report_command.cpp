@@ -103,6 +103,33 @@ private slots:
         QVERIFY(!QFile::exists(pdf));
     }
 
+    void builtInFontServesAMachineWithoutFonts() {
+        QTemporaryDir cache;
+        const QString config = m_dir.filePath(QStringLiteral("no-fonts.conf"));
+        QFile f(config);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" + cache.path().toUtf8() +
+                "</cachedir></fontconfig>\n");
+        f.close();
+        const QString pdf = m_dir.filePath(QStringLiteral("fonts.pdf"));
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("FONTCONFIG_FILE"), config);
+        p.setProcessEnvironment(env);
+        p.start(qEnvironmentVariable("WGRAVOLENTA_CLI"),
+                {QStringLiteral("report"), QStringLiteral("ReportKanceZoznam"),
+                 QStringLiteral("--sql"), QStringLiteral("SELECT 'Ľubomír Šťastný' AS meno"),
+                 QStringLiteral("--pdf"), pdf});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        QProcess fonts;
+        fonts.start(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY(fonts.waitForFinished(60000));
+        const QString list = QString::fromUtf8(fonts.readAllStandardOutput());
+        QVERIFY2(list.contains(QStringLiteral("DejaVuSansCondensed")), qPrintable(list));
+        QVERIFY(pdfPages(pdf).join(QString()).contains(QStringLiteral("Ľubomír Šťastný")));
+    }
+
     void unknownReportSaysSo() {
         const Run run = cli({QStringLiteral("ReportNeznama"), QStringLiteral("--sql"),
                              QStringLiteral("SELECT 1"), QStringLiteral("--pdf"),

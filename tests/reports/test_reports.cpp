@@ -6,6 +6,7 @@
 #include "reports/ReportEngine.h"
 #include "reports/ReportError.h"
 #include "reports/ReportProject.h"
+#include "reports/ReportTable.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -178,6 +179,34 @@ private slots:
             QRegularExpression(QStringLiteral("Meno prasnice\\s+Počet vrhov"))));
         QCOMPARE(printed[0].count(QStringLiteral("Meno prasnice")), 1);
         QVERIFY(!printed[0].contains(QStringLiteral("hmotnost")));
+    }
+
+    void valueTexts_data() {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("null") << QVariant(QMetaType(QMetaType::Int)) << QString() << QString();
+        QTest::newRow("date") << QVariant(QDate(2026, 3, 9)) << QString() << "09.03.2026";
+        QTest::newRow("date text") << QVariant("2026-03-09") << "date"
+                                   << "09.03.2026";
+        QTest::newRow("no date kept") << QVariant("neznámy") << "date"
+                                      << "neznámy";
+        QTest::newRow("half to even") << QVariant(2.25) << "0.0"
+                                      << "2,2";
+        QTest::newRow("decimal text") << QVariant("182.35") << "0.0"
+                                      << "182,4";
+        QTest::newRow("no minus zero") << QVariant(-0.04) << "0.0"
+                                       << "0,0";
+        QTest::newRow("whole") << QVariant(1234567.0) << "0"
+                               << "1234567";
+        QTest::newRow("double") << QVariant(12.5) << QString() << "12,5";
+        QTest::newRow("code kept") << QVariant("00012") << QString() << "00012";
+    }
+    void valueTexts() {
+        QFETCH(QVariant, value);
+        QFETCH(QString, format);
+        QFETCH(QString, text);
+        QCOMPARE(ReportTable::valueText(value, format), text);
     }
 
     void missingProjectNamesTheFile() {

@@ -60,10 +60,14 @@ void ReportLayout::measureFrame(const ReportDefinition& definition,
 
     columnHeaderHeight = m_style.lineHeight(m_style.bold);
     for (int c = 0; c < m_table.columns().size(); ++c)
-        columnHeaderHeight = std::max(columnHeaderHeight,
-                                      m_style.textHeight(m_style.bold, m_table.columns()[c].caption,
-                                                         columnWidth[c] - 2 * cellPadding));
+        columnHeaderHeight =
+            std::max(columnHeaderHeight,
+                     m_style.textHeight(m_style.bold, m_table.columns()[c].caption, innerWidth(c)));
     columnHeaderHeight += m_style.mm(2);
+}
+
+double ReportLayout::innerWidth(int column) const {
+    return std::max(1.0, columnWidth[column] - 2 * cellPadding);
 }
 
 double ReportLayout::rowHeight(int row) const {
@@ -71,8 +75,7 @@ double ReportLayout::rowHeight(int row) const {
     for (int c = 0; c < m_table.columns().size(); ++c) {
         const QString text = m_table.cellText(row, c);
         if (!text.isEmpty())
-            height = std::max(
-                height, m_style.textHeight(m_style.body, text, columnWidth[c] - 2 * cellPadding));
+            height = std::max(height, m_style.textHeight(m_style.body, text, innerWidth(c)));
     }
     return height + m_style.mm(1.2);
 }

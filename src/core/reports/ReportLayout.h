@@ -50,6 +50,8 @@ public:
 private:
     void measureFrame(const ReportDefinition& definition, const QHash<QString, QString>& values);
     double rowHeight(int row) const;
+    // The width text has inside a column's padding (never below one unit).
+    double innerWidth(int column) const;
     void place(ReportItem item, double keepWithNext = 0);
     void paginate(const ReportDefinition& definition);
     ReportItem sumItem(ReportItem::Kind kind, const QString& label, const QList<double>& sums,

@@ -29,6 +29,8 @@ ReportStyle::ReportStyle(QPaintDevice* device)
         QFont f(family());
         f.setPointSizeF(points);
         f.setBold(isBold);
+        // The condensed faces share the family "DejaVu Sans"; the stretch picks them.
+        f.setStretch(QFont::SemiCondensed);
         f.setStyleStrategy(QFont::PreferOutline);
         return f;
     };

@@ -79,8 +79,13 @@ QString ReportTable::valueText(const QVariant& value, const QString& format) {
     if (value.isNull() || !value.isValid())
         return {};
     const int type = value.metaType().id();
-    if (type == QMetaType::QDate || format == QLatin1String("date"))
+    if (type == QMetaType::QDate)
         return DateText::dotted(value.toDate());
+    if (format == QLatin1String("date")) {
+        // A text that is no date is printed as it comes rather than lost.
+        const QDate date = DateText::parse(value.toString().left(10));
+        return date.isValid() ? DateText::dotted(date) : value.toString();
+    }
     if (type == QMetaType::QDateTime) {
         const QDateTime t = value.toDateTime();
         return t.time() == QTime(0, 0) ? DateText::dotted(t.date())
@@ -91,7 +96,9 @@ QString ReportTable::valueText(const QVariant& value, const QString& format) {
         const double number = value.toDouble(&ok);
         if (ok) {
             const int decimals = decimalsOf(format);
-            return slovak().toString(roundHalfEven(number, decimals), 'f', decimals);
+            const double rounded = roundHalfEven(number, decimals);
+            // A value rounded to zero prints as "0,0", never "-0,0".
+            return slovak().toString(rounded == 0 ? 0.0 : rounded, 'f', decimals);
         }
     }
     if (type == QMetaType::Double || type == QMetaType::Float)
