@@ -13,6 +13,9 @@
 #include <QDir>
 #include <QLabel>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -96,6 +99,23 @@ private slots:
         QCOMPARE(pages.size(), 3);
         QVERIFY(pages[2].contains(QStringLiteral("Strana 3 / 3")));
         QVERIFY(pages[2].contains(QStringLiteral("Počet záznamov: 95")));
+    }
+
+    void savedPdfFollowsThePageSetup() {
+        ScriptedDialogs dialogs;
+        ReportEngine engine(ReportEngine::herdProject());
+        ReportPreviewDialog dialog(engine, QStringLiteral("ReportPrasniceZoznam"), sowList(5));
+        QCOMPARE(dialog.printer()->pageLayout().orientation(), QPageLayout::Landscape);
+        dialog.printer()->setPageOrientation(QPageLayout::Portrait); // as chosen in "Nastavenia"
+        dialogs.saveFileAnswer = m_dir.filePath(QStringLiteral("na_vysku.pdf"));
+        action(&dialog, "ActionUlozitPdf")->trigger();
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {dialogs.saveFileAnswer});
+        QVERIFY(info.waitForFinished(60000));
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(text.contains(
+                     QRegularExpression(QStringLiteral("Page size:\\s+595 x 842 pts"))),
+                 qPrintable(text));
     }
 
     void cancelledSaveWritesNothing() {
