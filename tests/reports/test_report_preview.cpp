@@ -7,6 +7,7 @@
 #include "db/Transaction.h"
 #include "reports/ReportEngine.h"
 #include "reports/ReportPreviewDialog.h"
+#include "shell/QtTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using namespace herd;
@@ -67,6 +69,7 @@ class TestReportPreview : public QObject {
     QTemporaryDir m_dir;
 
 private slots:
+    void initTestCase() { installQtTexts(); }
     void init() { m_db = std::make_unique<TestDatabase>(); }
     void cleanup() { m_db.reset(); }
 
@@ -89,6 +92,16 @@ private slots:
                  QStringLiteral("Strana 2 / 3"));
         QTest::qWait(50);
         shoot(&dialog, QStringLiteral("preview-page2.png"));
+
+        // The page setup is modal: picture it, then cancel it.
+        QTimer::singleShot(300, [] {
+            if (QWidget* setup = QApplication::activeModalWidget()) {
+                QCOMPARE(setup->windowTitle(), QStringLiteral("Nastavenia"));
+                shoot(setup, QStringLiteral("page-setup.png"));
+                setup->close();
+            }
+        });
+        action(&dialog, "ActionNastavenia")->trigger();
 
         dialogs.saveFileAnswer = m_dir.filePath(QStringLiteral("zoznam.pdf"));
         action(&dialog, "ActionUlozitPdf")->trigger();
@@ -113,8 +126,7 @@ private slots:
         info.start(QStringLiteral("pdfinfo"), {dialogs.saveFileAnswer});
         QVERIFY(info.waitForFinished(60000));
         const QString text = QString::fromUtf8(info.readAllStandardOutput());
-        QVERIFY2(text.contains(
-                     QRegularExpression(QStringLiteral("Page size:\\s+595 x 842 pts"))),
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Page size:\\s+595 x 842 pts"))),
                  qPrintable(text));
     }
 
