@@ -1,6 +1,7 @@
 // The report engine against real output: PDFs read back with pdftotext.
 #include "PdfText.h"
 #include "TestDatabase.h"
+#include "db/Database.h"
 #include "db/Sql.h"
 #include "db/Transaction.h"
 #include "reports/ReportEngine.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <QSqlQueryModel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -146,6 +148,25 @@ private slots:
             continued += m.capturedLength(2) > 0 ? 1 : 0;
         }
         QVERIFY(continued > 0);
+    }
+
+    void modelRowsKeepFieldNamesAndShowTheGridCaptions() {
+        makeSows(12);
+        QSqlQueryModel model;
+        model.setQuery(
+            QStringLiteral("SELECT cislo, meno, hmotnost FROM probe_sows ORDER BY cislo"),
+            Database::connection());
+        model.setHeaderData(1, Qt::Horizontal, QStringLiteral("Meno prasnice"));
+        const ReportData data = ReportData::fromModel(model);
+        QCOMPARE(data.rows.size(), 12);
+        QCOMPARE(data.fieldIndex(QStringLiteral("meno")), 1); // layouts match field names
+        ReportEngine engine(ReportEngine::herdProject());
+        engine.printToPdf(QStringLiteral("ReportPrasniceZoznam"), data, pdf("model"));
+        const QString text = pdfPages(pdf("model")).join(QString());
+        QVERIFY(text.contains(
+            QRegularExpression(QStringLiteral("cislo\\s+Meno prasnice\\s+hmotnost"))));
+        QVERIFY(text.contains(
+            QRegularExpression(QStringLiteral("\\b12\\s+Prasnička Žofka.*0012\\s+101,2"))));
     }
 
     void emptyDataPrintsHeaderAndCount() {

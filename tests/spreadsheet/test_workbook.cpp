@@ -67,6 +67,7 @@ private slots:
         sows.setNumber(2, 3, 7);
         sows.setNumber(2, 4, 182.5);
         sows.setColumnWidth(2, 24);
+        sows.setText(3, 2, QStringLiteral("=1+1")); // a text, never a formula
         Worksheet& boars = book.addSheet(QStringLiteral("Kance"));
         boars.setText(1, 1, QStringLiteral("Línia"));
         boars.setNumber(3, 28, -0.25); // AB3
@@ -92,6 +93,8 @@ private slots:
         QCOMPARE(cell(a, "A2")[1].toString(), QStringLiteral("s"));
         QVERIFY(!cell(a, "A2")[2].toBool());
         QCOMPARE(cell(a, "B2")[0].toString(), QStringLiteral("Žofka ľšťčžýáíé"));
+        QCOMPARE(cell(a, "B3")[0].toString(), QStringLiteral("=1+1"));
+        QCOMPARE(cell(a, "B3")[1].toString(), QStringLiteral("s"));
         QCOMPARE(cell(a, "C2")[0].toDouble(), 7.0);
         QCOMPARE(cell(a, "C2")[1].toString(), QStringLiteral("n"));
         QCOMPARE(cell(a, "D2")[0].toDouble(), 182.5);
