@@ -2,6 +2,7 @@
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
 #include "shell/MainWindow.h"
+#include "shell/QtTexts.h"
 #include "shell/SplashWindow.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("wgravolenta"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    installQtTexts();
 
     QElapsedTimer shown;
     auto* splash = new SplashWindow;

@@ -16,5 +16,7 @@ struct Io {
 int runDb(const QStringList& args, Io& io);
 // Runs "export warehouse --from … --to … [--dir …]".
 int runExport(const QStringList& args, Io& io);
+// Runs "report NAME [--param NAME=VALUE …] --sql \"SELECT …\" --pdf FILE".
+int runReport(const QStringList& args, Io& io);
 
 } // namespace cli

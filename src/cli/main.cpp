@@ -1,7 +1,9 @@
 #include "CliCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 
 namespace cli {
 Io::Io()
@@ -18,11 +20,20 @@ const char* usage =
     "             (--volatile: bez zápisu na disk pri každej zmene, len pre testy)\n"
     "  db stop    zastaví súkromný databázový server\n"
     "  export warehouse --from RRRR-MM-DD --to RRRR-MM-DD [--dir PRIEČINOK]\n"
-    "             vytvorí súbory XML dokladov obdobia a zbalí ich do ROZA_qtm.zip\n";
+    "             vytvorí súbory XML dokladov obdobia a zbalí ich do ROZA_qtm.zip\n"
+    "  report NÁZOV [--param NÁZOV=HODNOTA ...] --sql \"SELECT ...\" --pdf SÚBOR\n"
+    "             [--project SÚBOR]  vytlačí zostavu na riadky príkazu SELECT do PDF\n";
 }
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Reports draw text, which needs the GUI application (never a window: offscreen).
+    const bool drawing = argc > 1 && qstrcmp(argv[1], "report") == 0;
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application =
+        drawing ? std::make_unique<QGuiApplication>(argc, argv)
+                : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("wgravolenta"));
     cli::Io io;
     QStringList args = app.arguments().mid(1);
@@ -36,8 +47,8 @@ int main(int argc, char** argv) {
         return cli::runDb(args, io);
     if (command == QLatin1String("export"))
         return cli::runExport(args, io);
-    if (command == QLatin1String("export"))
-        return cli::runExport(args, io);
+    if (command == QLatin1String("report"))
+        return cli::runReport(args, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;
     return 2;
 }

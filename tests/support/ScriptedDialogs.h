@@ -29,6 +29,11 @@ public:
         dateCaptions.append(caption);
         return dateAnswer;
     }
+    QString saveFile(const QString& title, const QString& suggested,
+                     const QString& filter) override {
+        savesAsked.append(suggested);
+        return saveFileAnswer;
+    }
 
     QStringList texts() const {
         QStringList list;
@@ -44,4 +49,6 @@ public:
     int logins = 0;
     std::optional<QDate> dateAnswer; // cancelled when empty
     QStringList dateCaptions;
+    QString saveFileAnswer; // for saveFile(); cancel when empty
+    QStringList savesAsked; // the suggested paths
 };

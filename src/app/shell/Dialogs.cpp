@@ -4,6 +4,7 @@
 #include "shell/LoginDialog.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -55,4 +56,9 @@ std::optional<QDate> MessageBoxDialogs::askDate(const QString& caption) {
     // One picker for the whole run, as the batches expect.
     static FormDenAkt* picker = new FormDenAkt;
     return picker->ask(caption);
+}
+
+QString MessageBoxDialogs::saveFile(const QString& title, const QString& suggested,
+                                    const QString& filter) {
+    return QFileDialog::getSaveFileName(parentWindow(), title, suggested, filter);
 }

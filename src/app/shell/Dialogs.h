@@ -28,6 +28,10 @@ public:
     virtual bool login(LoginValues& values) = 0;
     // The date picker with the caller's caption; nothing when closed without "Potvrď".
     virtual std::optional<QDate> askDate(const QString& caption) = 0;
+    // The file to save into, starting from a suggested path; empty when the
+    // user cancels. The filter is a file dialog's ("PDF (*.pdf)").
+    virtual QString saveFile(const QString& title, const QString& suggested,
+                             const QString& filter) = 0;
 
     static Dialogs& instance();
     // Replaces the service (tests); nullptr restores the message boxes.
@@ -48,4 +52,6 @@ public:
     bool ask(const QString& title, const QString& question) override;
     bool login(LoginValues& values) override;
     std::optional<QDate> askDate(const QString& caption) override;
+    QString saveFile(const QString& title, const QString& suggested,
+                     const QString& filter) override;
 };
