@@ -4,6 +4,7 @@
 #include "db/Session.h"
 #include "db/SqlError.h"
 #include "db/WorkViews.h"
+#include "farms/FarmWindow.h"
 #include "shell/ContentArea.h"
 #include "shell/Dialogs.h"
 #include "shell/Icons.h"
@@ -96,6 +97,9 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     layout->addWidget(splitter, 1);
     setCentralWidget(central);
 
+    m_farmWindow = new FarmWindow(this);
+    connect(m_farmWindow, &FarmWindow::farmChosen, this, &MainWindow::applyFarmChoice);
+
     buildMenus();
     buildToolBar();
     syncModuleTicks();
@@ -175,10 +179,23 @@ void MainWindow::buildMenus() {
 
     QMenu* farms = bar->addMenu(u("&Farmy"));
     farms->setObjectName(QStringLiteral("MenuFarmy"));
-    stub(entry(farms, "ActionAktualizaciaFariem", u("Aktualizácia &fariem ")));
-    stub(entry(farms, "ActionZoznamFariem", u("&Zoznam fariem")));
-    farms->addSeparator();
-    stub(entry(farms, "ActionAktualnaFarma", u("&Aktuálna farma "), {}, 1));
+    const struct {
+        const char* name;
+        const char* text;
+        int image;
+        FarmWindow::Mode mode;
+    } farmEntries[] = {
+        {"ActionAktualizaciaFariem", "Aktualizácia &fariem ", -1, FarmWindow::Mode::Editing},
+        {"ActionZoznamFariem", "&Zoznam fariem", -1, FarmWindow::Mode::List},
+        {"ActionAktualnaFarma", "&Aktuálna farma ", 1, FarmWindow::Mode::Choice},
+    };
+    for (const auto& f : farmEntries) {
+        if (f.mode == FarmWindow::Mode::Choice)
+            farms->addSeparator();
+        const FarmWindow::Mode mode = f.mode;
+        connect(entry(farms, QString::fromLatin1(f.name), u(f.text), {}, f.image),
+                &QAction::triggered, this, [this, mode] { m_farmWindow->open(mode); });
+    }
 
     QMenu* moduleMenu = bar->addMenu(u("&Moduly"));
     moduleMenu->setObjectName(QStringLiteral("MenuModuly"));
@@ -344,6 +361,17 @@ void MainWindow::switchModule(Module module) {
         m_title->setText(u(m.title));
         m_trees->showTree(m.tree, m.searchStrip);
     }
+    m_content->hideFrames();
+}
+
+void MainWindow::applyFarmChoice(const herd::FarmChoiceResult& result) {
+    static_assert(int(TreePane::TreeCount) == int(herd::ModuleTrees::Count));
+    m_state.aktFarma = result.aktFarma;
+    m_state.aktChov = result.aktChov;
+    m_status->setFarmName(result.farmName);
+    for (int i = 0; i < TreePane::TreeCount; ++i)
+        m_trees->setNodes(static_cast<TreePane::Tree>(i), result.trees.roots[i]);
+    // A panel of the previous farm must not stay on show.
     m_content->hideFrames();
 }
 
