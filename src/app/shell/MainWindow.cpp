@@ -35,26 +35,21 @@ struct ModuleInfo {
     int image;
     const char* buttonName;
     const char* buttonHint;
-    const char* title;
     TreePane::Tree tree;
     bool searchStrip;
 };
 
 const ModuleInfo modules[] = {
     {MainWindow::Module::Osipane, "ActionModulOsipane", "Ošípané &na farme ", 20,
-     "ToolButtonOsipane", "Modul - Ošípané na farme", "Ošípané na farme", TreePane::Osipane, true},
+     "ToolButtonOsipane", "Modul - Ošípané na farme", TreePane::Osipane, true},
     {MainWindow::Module::VrhListok, "ActionModulVrhListok", "Operatíva &cez vrhový lístok ", 18,
-     "ToolButtonOperVrhListok", "Modul - Operatíva cez vrhový lístok",
-     "Operatíva cez vrhový lístok", TreePane::VrhListok, false},
+     "ToolButtonOperVrhListok", "Modul - Operatíva cez vrhový lístok", TreePane::VrhListok, false},
     {MainWindow::Module::Ustajnenia, "ActionModulUstajnenia", "&Operatíva cez ustajnenia ", 17,
-     "ToolButtonOperUstajnenia", "Modul - Operatíva cez ustajnenia", "Operatíva cez ustajnenia",
-     TreePane::Ustajnenia, true},
+     "ToolButtonOperUstajnenia", "Modul - Operatíva cez ustajnenia", TreePane::Ustajnenia, true},
     {MainWindow::Module::Bonitacie, "ActionModulBonitacie", "&Bonitácie ošípaných", 25,
-     "ToolButtonBonitacie", "Modul - Bonitácie ošípaných", "Bonitácie ošípaných", TreePane::Bonit,
-     true},
+     "ToolButtonBonitacie", "Modul - Bonitácie ošípaných", TreePane::Bonit, true},
     {MainWindow::Module::MeranieVU, "ActionModulMeranieVU", "&Meranie vlastnej úžitkovosti", 24,
-     "ToolButtonMeranieVU", "Modul - Meranie VÚ", "Meranie vlastnej úžitkovosti", TreePane::MerVU,
-     true},
+     "ToolButtonMeranieVU", "Modul - Meranie VÚ", TreePane::MerVU, true},
 };
 
 QString u(const char* text) {
@@ -358,7 +353,7 @@ void MainWindow::switchModule(Module module) {
     for (const ModuleInfo& m : modules) {
         if (m.module != module)
             continue;
-        m_title->setText(u(m.title));
+        m_title->setText(herd::ModuleTrees::title(static_cast<herd::ModuleTrees::Tree>(m.tree)));
         m_trees->showTree(m.tree, m.searchStrip);
     }
     m_content->hideFrames();

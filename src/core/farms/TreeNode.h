@@ -30,6 +30,9 @@ inline constexpr int Section = 6;
 struct ModuleTrees {
     enum Tree { Osipane, VrhListok, Ustajnenia, Bonit, MerVU, Count };
 
+    // The title of the module that shows the tree ("Ošípané na farme" …).
+    static QString title(Tree tree);
+
     std::array<QList<TreeNode>, Count> roots;
     // "Chyba: …" of each tree that could not be built whole.
     Notices errors;

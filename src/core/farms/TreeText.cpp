@@ -12,6 +12,13 @@ void appendLines(const QList<TreeNode>& nodes, int depth, QStringList& lines) {
 }
 } // namespace
 
+QString ModuleTrees::title(Tree tree) {
+    static const char* titles[Count] = {"Ošípané na farme", "Operatíva cez vrhový lístok",
+                                        "Operatíva cez ustajnenia", "Bonitácie ošípaných",
+                                        "Meranie vlastnej úžitkovosti"};
+    return QString::fromUtf8(titles[tree]);
+}
+
 QStringList treeLines(const QList<TreeNode>& roots) {
     QStringList lines;
     appendLines(roots, 0, lines);
