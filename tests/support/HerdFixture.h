@@ -16,12 +16,22 @@ void insertFarm(const QString& number, const QString& name, const Counts& counts
 
 // A tanimal row for an animal; datvyr empty means still on the farm.
 struct Animal {
+    Animal(const char* jedinec, const char* stromUst, const char* stromKtg, const char* ustajnenie,
+           const char* chov = "01", const char* kodAkcie = "02", const char* datvyr = "")
+        : jedinec(QString::fromUtf8(jedinec))
+        , stromUst(QString::fromUtf8(stromUst))
+        , stromKtg(QString::fromUtf8(stromKtg))
+        , ustajnenie(QString::fromUtf8(ustajnenie))
+        , chov(QString::fromUtf8(chov))
+        , kodAkcie(QString::fromUtf8(kodAkcie))
+        , datvyr(QString::fromUtf8(datvyr)) {}
+
     QString jedinec;
     QString stromUst;
     QString stromKtg;
     QString ustajnenie;
-    QString chov = QStringLiteral("01");
-    QString kodAkcie = QStringLiteral("02");
+    QString chov;
+    QString kodAkcie;
     QString datvyr;
 };
 void insertAnimal(const QString& farm, const Animal& animal);
