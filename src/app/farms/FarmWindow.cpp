@@ -407,7 +407,9 @@ void FarmWindow::chooseEntry(int index) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const herd::FarmChoiceResult result =
         herd::FarmChoice::choose(number, [this](int total, int step) {
-            m_progress->setValue(total > 0 ? step : 0);
+            if (total <= 0)
+                return; // the bar stays full until the boxes are read
+            m_progress->setValue(step);
             m_progress->repaint();
         });
     QApplication::restoreOverrideCursor();
