@@ -12,11 +12,19 @@ struct Io {
     Io();
 };
 
+// Options that hold for every command.
+struct Options {
+    // "--farm NUMBER": the farm the command works on.
+    QString farm;
+};
+
 // Runs "db init|status|start|stop"; returns the process exit status.
 int runDb(const QStringList& args, Io& io);
 // Runs "export warehouse --from … --to … [--dir …]".
 int runExport(const QStringList& args, Io& io);
 // Runs "report NAME [--param NAME=VALUE …] --sql \"SELECT …\" --pdf FILE".
 int runReport(const QStringList& args, Io& io);
+// Runs "farm list" and "farm choose NUMBER" (the number may come from --farm).
+int runFarm(const QStringList& args, const Options& options, Io& io);
 
 } // namespace cli

@@ -13,17 +13,40 @@ Io::Io()
 
 namespace {
 const char* usage =
-    "Použitie: wgravolenta-cli PRÍKAZ ...\n"
+    "Použitie: wgravolenta-cli [--farm ČÍSLO] PRÍKAZ ...\n"
     "  db init    vytvorí alebo aktualizuje databázu a vypíše verziu schémy\n"
     "  db status  vypíše nastavenie a stav databázy\n"
     "  db start   spustí súkromný databázový server a nechá ho bežať\n"
     "             (--volatile: bez zápisu na disk pri každej zmene, len pre testy)\n"
     "  db stop    zastaví súkromný databázový server\n"
+    "  farm list            vypíše evidované farmy\n"
+    "  farm choose ČÍSLO    vyberie aktuálnu farmu a vypíše jej stromy\n"
     "  export warehouse --from RRRR-MM-DD --to RRRR-MM-DD [--dir PRIEČINOK]\n"
     "             vytvorí súbory XML dokladov obdobia a zbalí ich do ROZA_qtm.zip\n"
     "  report NÁZOV [--param NÁZOV=HODNOTA ...] --sql \"SELECT ...\" --pdf SÚBOR\n"
-    "             [--project SÚBOR]  vytlačí zostavu na riadky príkazu SELECT do PDF\n";
+    "             [--project SÚBOR]  vytlačí zostavu na riadky príkazu SELECT do PDF\n"
+    "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
+
+// Takes "--farm NUMBER" and "--farm=NUMBER" out of the arguments. False when
+// the number is missing.
+bool takeOptions(QStringList& args, cli::Options& options) {
+    for (qsizetype i = 0; i < args.size();) {
+        const QString arg = args.at(i);
+        if (arg == QLatin1String("--farm")) {
+            if (i + 1 >= args.size())
+                return false;
+            options.farm = args.at(i + 1);
+            args.remove(i, 2);
+        } else if (arg.startsWith(QLatin1String("--farm="))) {
+            options.farm = arg.mid(7);
+            args.remove(i);
+        } else {
+            ++i;
+        }
+    }
+    return true;
 }
+} // namespace
 
 int main(int argc, char** argv) {
     // Reports draw text, which needs the GUI application (never a window: offscreen).
@@ -37,6 +60,11 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("wgravolenta"));
     cli::Io io;
     QStringList args = app.arguments().mid(1);
+    cli::Options options;
+    if (!takeOptions(args, options)) {
+        io.err << "Chýba číslo farmy za --farm.\n" << usage;
+        return 2;
+    }
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {
         io.out << usage;
@@ -49,6 +77,8 @@ int main(int argc, char** argv) {
         return cli::runExport(args, io);
     if (command == QLatin1String("report"))
         return cli::runReport(args, io);
+    if (command == QLatin1String("farm"))
+        return cli::runFarm(args, options, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;
     return 2;
 }

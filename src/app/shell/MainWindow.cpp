@@ -4,6 +4,7 @@
 #include "db/Session.h"
 #include "db/SqlError.h"
 #include "db/WorkViews.h"
+#include "farms/FarmWindow.h"
 #include "shell/AboutWindow.h"
 #include "shell/ContentArea.h"
 #include "shell/Dialogs.h"
@@ -35,26 +36,21 @@ struct ModuleInfo {
     int image;
     const char* buttonName;
     const char* buttonHint;
-    const char* title;
     TreePane::Tree tree;
     bool searchStrip;
 };
 
 const ModuleInfo modules[] = {
     {MainWindow::Module::Osipane, "ActionModulOsipane", "Ošípané &na farme ", 20,
-     "ToolButtonOsipane", "Modul - Ošípané na farme", "Ošípané na farme", TreePane::Osipane, true},
+     "ToolButtonOsipane", "Modul - Ošípané na farme", TreePane::Osipane, true},
     {MainWindow::Module::VrhListok, "ActionModulVrhListok", "Operatíva &cez vrhový lístok ", 18,
-     "ToolButtonOperVrhListok", "Modul - Operatíva cez vrhový lístok",
-     "Operatíva cez vrhový lístok", TreePane::VrhListok, false},
+     "ToolButtonOperVrhListok", "Modul - Operatíva cez vrhový lístok", TreePane::VrhListok, false},
     {MainWindow::Module::Ustajnenia, "ActionModulUstajnenia", "&Operatíva cez ustajnenia ", 17,
-     "ToolButtonOperUstajnenia", "Modul - Operatíva cez ustajnenia", "Operatíva cez ustajnenia",
-     TreePane::Ustajnenia, true},
+     "ToolButtonOperUstajnenia", "Modul - Operatíva cez ustajnenia", TreePane::Ustajnenia, true},
     {MainWindow::Module::Bonitacie, "ActionModulBonitacie", "&Bonitácie ošípaných", 25,
-     "ToolButtonBonitacie", "Modul - Bonitácie ošípaných", "Bonitácie ošípaných", TreePane::Bonit,
-     true},
+     "ToolButtonBonitacie", "Modul - Bonitácie ošípaných", TreePane::Bonit, true},
     {MainWindow::Module::MeranieVU, "ActionModulMeranieVU", "&Meranie vlastnej úžitkovosti", 24,
-     "ToolButtonMeranieVU", "Modul - Meranie VÚ", "Meranie vlastnej úžitkovosti", TreePane::MerVU,
-     true},
+     "ToolButtonMeranieVU", "Modul - Meranie VÚ", TreePane::MerVU, true},
 };
 
 QString u(const char* text) {
@@ -96,6 +92,9 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_trees->setMinimumWidth(120);
     layout->addWidget(splitter, 1);
     setCentralWidget(central);
+
+    m_farmWindow = new FarmWindow(this);
+    connect(m_farmWindow, &FarmWindow::farmChosen, this, &MainWindow::applyFarmChoice);
 
     buildMenus();
     buildToolBar();
@@ -176,10 +175,23 @@ void MainWindow::buildMenus() {
 
     QMenu* farms = bar->addMenu(u("&Farmy"));
     farms->setObjectName(QStringLiteral("MenuFarmy"));
-    stub(entry(farms, "ActionAktualizaciaFariem", u("Aktualizácia &fariem ")));
-    stub(entry(farms, "ActionZoznamFariem", u("&Zoznam fariem")));
-    farms->addSeparator();
-    stub(entry(farms, "ActionAktualnaFarma", u("&Aktuálna farma "), {}, 1));
+    const struct {
+        const char* name;
+        const char* text;
+        int image;
+        FarmWindow::Mode mode;
+    } farmEntries[] = {
+        {"ActionAktualizaciaFariem", "Aktualizácia &fariem ", -1, FarmWindow::Mode::Editing},
+        {"ActionZoznamFariem", "&Zoznam fariem", -1, FarmWindow::Mode::List},
+        {"ActionAktualnaFarma", "&Aktuálna farma ", 1, FarmWindow::Mode::Choice},
+    };
+    for (const auto& f : farmEntries) {
+        if (f.mode == FarmWindow::Mode::Choice)
+            farms->addSeparator();
+        const FarmWindow::Mode mode = f.mode;
+        connect(entry(farms, QString::fromLatin1(f.name), u(f.text), {}, f.image),
+                &QAction::triggered, this, [this, mode] { m_farmWindow->open(mode); });
+    }
 
     QMenu* moduleMenu = bar->addMenu(u("&Moduly"));
     moduleMenu->setObjectName(QStringLiteral("MenuModuly"));
@@ -351,9 +363,20 @@ void MainWindow::switchModule(Module module) {
     for (const ModuleInfo& m : modules) {
         if (m.module != module)
             continue;
-        m_title->setText(u(m.title));
+        m_title->setText(herd::ModuleTrees::title(static_cast<herd::ModuleTrees::Tree>(m.tree)));
         m_trees->showTree(m.tree, m.searchStrip);
     }
+    m_content->hideFrames();
+}
+
+void MainWindow::applyFarmChoice(const herd::FarmChoiceResult& result) {
+    static_assert(int(TreePane::TreeCount) == int(herd::ModuleTrees::Count));
+    m_state.aktFarma = result.aktFarma;
+    m_state.aktChov = result.aktChov;
+    m_status->setFarmName(result.farmName);
+    for (int i = 0; i < TreePane::TreeCount; ++i)
+        m_trees->setNodes(static_cast<TreePane::Tree>(i), result.trees.roots[i]);
+    // A panel of the previous farm must not stay on show.
     m_content->hideFrames();
 }
 

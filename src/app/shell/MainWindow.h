@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/Config.h"
+#include "farms/FarmChoice.h"
 #include "farms/ShellState.h"
 #include "shell/TreePane.h"
 
@@ -8,6 +9,7 @@
 #include <QMainWindow>
 
 class ContentArea;
+class FarmWindow;
 class HandbookWindow;
 class QLabel;
 class QToolBar;
@@ -28,6 +30,7 @@ public:
     ContentArea* content() const { return m_content; }
     TreePane* treePane() const { return m_trees; }
     StatusPanels* status() const { return m_status; }
+    FarmWindow* farmWindow() const { return m_farmWindow; }
     QAction* action(const QString& objectName) const;
 
     // Returns false (after showing the refusal) when no farm is chosen.
@@ -38,6 +41,8 @@ public:
 
 public slots:
     void switchModule(MainWindow::Module module);
+    // Takes over a committed farm choice: state values, farm name and trees.
+    void applyFarmChoice(const herd::FarmChoiceResult& result);
     void connectDatabase();
     void disconnectDatabase();
     // "&Koniec": drops the work views, then closes the window.
@@ -73,6 +78,7 @@ private:
     TreePane* m_trees = nullptr;
     ContentArea* m_content = nullptr;
     StatusPanels* m_status = nullptr;
+    FarmWindow* m_farmWindow = nullptr;
     QHash<Module, QAction*> m_moduleActions;
     HandbookWindow* m_handbook = nullptr;
 };

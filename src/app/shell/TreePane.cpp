@@ -1,5 +1,7 @@
 #include "shell/TreePane.h"
 
+#include "shell/Icons.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -24,6 +26,11 @@ TreePane::TreePane(QWidget* parent)
         tree->setAutoExpandDelay(0);
         tree->setUniformRowHeights(true);
         tree->setIconSize(QSize(16, 16));
+        // Deep nodes in the narrow pane: a small indent, and a horizontal
+        // scroll bar instead of cut texts.
+        tree->setIndentation(14);
+        tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        tree->header()->setStretchLastSection(false);
         tree->hide();
         layout->addWidget(tree, 1);
         m_trees[i] = tree;
@@ -55,6 +62,29 @@ void TreePane::showTree(Tree which, bool searchStrip) {
         m_trees[i]->setVisible(i == which);
     m_trees[which]->expandAll();
     m_searchStrip->setVisible(searchStrip);
+}
+
+namespace {
+QTreeWidgetItem* makeItem(const herd::TreeNode& node) {
+    auto* item = new QTreeWidgetItem(QStringList{node.text});
+    item->setIcon(0, Icons::image(node.image));
+    item->setData(0, TreePane::ImageRole, node.image);
+    for (const herd::TreeNode& child : node.children)
+        item->addChild(makeItem(child));
+    return item;
+}
+} // namespace
+
+void TreePane::setNodes(Tree which, const QList<herd::TreeNode>& roots) {
+    QTreeWidget* tree = m_trees[which];
+    // Filling the tree chooses no node.
+    const QSignalBlocker blocker(tree);
+    tree->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const herd::TreeNode& root : roots)
+        items.append(makeItem(root));
+    tree->addTopLevelItems(items);
+    tree->expandAll();
 }
 
 int TreePane::visibleTree() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "farms/TreeNode.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -22,6 +24,8 @@ public:
     QTreeWidget* tree(Tree which) const { return m_trees[which]; }
     // Shows one tree (auto-expanded), hides the others, and shows or hides the search strip.
     void showTree(Tree which, bool searchStrip);
+    // Replaces a tree's nodes (texts, images in ImageRole) and expands it.
+    void setNodes(Tree which, const QList<herd::TreeNode>& roots);
     // -1 while no tree is shown.
     int visibleTree() const;
 
