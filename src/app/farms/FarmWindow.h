@@ -2,7 +2,7 @@
 
 #include "farms/FarmChoice.h"
 #include "farms/FarmRegistry.h"
-#include "farms/RecordNavigator.h"
+#include "widgets/RecordNavigator.h"
 
 #include <QDialog>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "farms/RecordNavigator.h"
+#include "widgets/RecordNavigator.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>
