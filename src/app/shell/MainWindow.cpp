@@ -5,6 +5,7 @@
 #include "db/SqlError.h"
 #include "db/WorkViews.h"
 #include "farms/FarmWindow.h"
+#include "register/WarehouseWindow.h"
 #include "shell/AboutWindow.h"
 #include "shell/ContentArea.h"
 #include "shell/Dialogs.h"
@@ -246,7 +247,13 @@ void MainWindow::buildMenus() {
     exchange->setObjectName(QStringLiteral("MenuVymenaDat"));
     stub(entry(exchange, "ActionDataRBZ", u("&Dáta z databázy RBZ "), {}, 8));
     stub(entry(exchange, "ActionKatalogNT", u("Katalóg na NT")));
-    stub(entry(exchange, "ActionDatovySklad", u("Dátový &sklad "), {}, 12));
+    connect(entry(exchange, "ActionDatovySklad", u("Dátový &sklad "), {}, 12), &QAction::triggered,
+            this, [this] {
+                if (!m_warehouse)
+                    m_warehouse =
+                        new WarehouseWindow(herd::Config::load(), m_status->progress(), this);
+                m_warehouse->open();
+            });
     exchange->addSeparator();
     stub(entry(exchange, "ActionTransformacia", u("&Transformácia  dát (Excel) "), {}, 21));
 

@@ -11,6 +11,7 @@
 class ContentArea;
 class FarmWindow;
 class HandbookWindow;
+class WarehouseWindow;
 class QLabel;
 class QToolBar;
 class StatusPanels;
@@ -81,4 +82,5 @@ private:
     FarmWindow* m_farmWindow = nullptr;
     QHash<Module, QAction*> m_moduleActions;
     HandbookWindow* m_handbook = nullptr;
+    WarehouseWindow* m_warehouse = nullptr;
 };
