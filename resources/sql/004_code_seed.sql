@@ -172,7 +172,7 @@ INSERT IGNORE INTO ctablin (Linia_kanca, Skratka_nazvu, Skr_plemena, Nazov_linie
 INSERT IGNORE INTO csposprip (Kod_pripustenia, Vykonavatel) VALUES
 ('00', 'Nezistený spôsob'),
 ('01', 'Prirodzená plemenitba'),
-('02', 'Inseminácia - vlastná inseminačná stanica'),
+('02', 'Inseminácia - vlastná insemin. stanica'),
 ('03', 'Inseminácia - dovezená inseminačná dávka'),
 ('11', 'Ján Kováč - inseminačný technik'),
 ('12', 'Peter Horváth - inseminačný technik'),

@@ -6,9 +6,23 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
+#include <QSqlQuery>
 #include <algorithm>
 
 namespace herd {
+
+namespace {
+// INSERT IGNORE in seed data would silently cut a text that does not fit its
+// column; such a warning fails the migration instead.
+void refuseDataLoss(const QSqlDatabase& db) {
+    static const QSet<int> dataLoss = {1264, 1265, 1366, 1406};
+    QSqlQuery warnings = Sql::exec(db, QStringLiteral("SHOW WARNINGS"));
+    while (warnings.next())
+        if (dataLoss.contains(warnings.value(1).toInt()))
+            throw SqlError(warnings.value(2).toString());
+}
+} // namespace
 
 QList<Schema::Migration> Schema::migrations() {
     static const QRegularExpression pattern(QStringLiteral("^(\\d{3})_(.+)\\.sql$"));
@@ -42,10 +56,17 @@ int Schema::currentVersion(const QSqlDatabase& db) {
 }
 
 int Schema::migrate(const QSqlDatabase& db, const Progress& progress) {
-    const int current = currentVersion(db);
+    // Every migration not yet recorded runs, also one numbered below the
+    // newest applied (branches of work may land their migrations out of order).
+    QSet<int> applied;
+    if (currentVersion(db) > 0) {
+        QSqlQuery q = Sql::exec(db, QStringLiteral("SELECT version FROM schema_version"));
+        while (q.next())
+            applied.insert(q.value(0).toInt());
+    }
     QList<Migration> pending;
     for (const Migration& m : migrations())
-        if (m.version > current)
+        if (!applied.contains(m.version))
             pending.append(m);
 
     int step = 0;
@@ -57,6 +78,7 @@ int Schema::migrate(const QSqlDatabase& db, const Progress& progress) {
         for (const QString& statement : splitStatements(script)) {
             try {
                 Sql::exec(db, statement);
+                refuseDataLoss(db);
             } catch (const SqlError& e) {
                 throw SqlError(QStringLiteral("Migrácia %1_%2 zlyhala: %3")
                                    .arg(m.version, 3, 10, QLatin1Char('0'))
@@ -70,7 +92,7 @@ int Schema::migrate(const QSqlDatabase& db, const Progress& progress) {
                   {m.version, m.name});
         report(progress, pending.size(), ++step);
     }
-    return pending.isEmpty() ? current : pending.last().version;
+    return currentVersion(db);
 }
 
 QStringList Schema::splitStatements(const QString& script) {

@@ -8,7 +8,7 @@
 namespace herd {
 
 // The numbered migrations in resources/sql ("NNN_name.sql"), applied in order
-// and recorded in schema_version. A landed migration is never edited: a change
+// and recorded in schema_version; any migration not recorded there runs. A landed migration is never edited: a change
 // is a new file. Migrations run outside transactions (DDL commits implicitly),
 // so each is written to be safe to run again after an interruption.
 class Schema {
