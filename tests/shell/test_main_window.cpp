@@ -297,7 +297,7 @@ private slots:
         QTest::addColumn<bool>("needsFarm");
         QTest::addColumn<QString>("title");
         QTest::newRow("backup") << "ActionZaloha" << false << "Záloha databázy";
-        QTest::newRow("vet actions") << "ActionVeterinarneUkony" << true << "Veterinárne úkony";
+        QTest::newRow("housings") << "ActionUstajnenia" << true << "Ustajnenia aktuálnej farmy";
         QTest::newRow("sow search") << "ActionHladatPrasnicu" << true << "Prasnicu ...";
         QTest::newRow("boar search") << "ActionHladatKanca" << false << "Kanca ...";
     }

@@ -6,6 +6,10 @@
 #include "db/WorkViews.h"
 #include "farms/FarmWindow.h"
 #include "register/WarehouseWindow.h"
+#include "settings/BoarLinesWindow.h"
+#include "settings/BreedingWindow.h"
+#include "settings/TechniciansWindow.h"
+#include "settings/VeterinaryPlanWindow.h"
 #include "shell/AboutWindow.h"
 #include "shell/ContentArea.h"
 #include "shell/Dialogs.h"
@@ -235,11 +239,18 @@ void MainWindow::buildMenus() {
     connect(statusToggle, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
     settings->addSeparator();
-    stub(entry(settings, "ActionPlemenitba", u("&Plemenitba ")));
-    stub(entry(settings, "ActionLinieKancov", u("&Línie kancov ")));
-    stub(entry(settings, "ActionInsTechnici", u("&Inseminační technici ")));
+    connect(entry(settings, "ActionPlemenitba", u("&Plemenitba ")), &QAction::triggered, this,
+            [this] { BreedingWindow(this).exec(); });
+    connect(entry(settings, "ActionLinieKancov", u("&Línie kancov ")), &QAction::triggered, this,
+            [this] { BoarLinesWindow(this).exec(); });
+    connect(entry(settings, "ActionInsTechnici", u("&Inseminační technici ")), &QAction::triggered,
+            this, [this] { TechniciansWindow(this).exec(); });
     stub(entry(settings, "ActionUstajnenia", u("&Ustajnenia aktuálnej farmy")), true);
-    stub(entry(settings, "ActionVeterinarneUkony", u("&Veterinárne úkony ")), true);
+    connect(entry(settings, "ActionVeterinarneUkony", u("&Veterinárne úkony ")),
+            &QAction::triggered, this, [this] {
+                if (currentFarmTest())
+                    VeterinaryPlanWindow(this).exec();
+            });
     settings->addSeparator();
     stub(entry(settings, "ActionCiselniky", u("Čí&selníky ..."), {}, 23));
 
