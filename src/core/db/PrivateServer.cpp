@@ -200,7 +200,8 @@ void PrivateServer::launch(Mode mode) {
     if (!m_durable)
         arguments << QStringLiteral("--innodb-flush-method=nosync")
                   << QStringLiteral("--innodb-flush-log-at-trx-commit=0")
-                  << QStringLiteral("--innodb-doublewrite=0");
+                  << QStringLiteral("--innodb-doublewrite=0")
+                  << QStringLiteral("--innodb-log-file-size=16M");
 
     QFile::remove(errorLogPath());
     if (mode == Mode::Detached) {
