@@ -54,13 +54,6 @@ int nodesAt(const QList<TreeNode>& nodes, int depth) {
     return n;
 }
 
-QStringList texts(const Notices& notices) {
-    QStringList list;
-    for (const Notice& n : notices)
-        list.append(n.text);
-    return list;
-}
-
 } // namespace
 
 class TestFarmChoice : public QObject {

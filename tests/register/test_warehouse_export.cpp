@@ -81,13 +81,6 @@ QByteArray read(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QStringList texts(const Notices& notices) {
-    QStringList list;
-    for (const Notice& n : notices)
-        list.append(n.text);
-    return list;
-}
-
 } // namespace
 
 class TestWarehouseExport : public QObject {

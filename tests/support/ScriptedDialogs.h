@@ -35,12 +35,7 @@ public:
         return saveFileAnswer;
     }
 
-    QStringList texts() const {
-        QStringList list;
-        for (const herd::Notice& n : shown)
-            list.append(n.text);
-        return list;
-    }
+    QStringList texts() const { return herd::texts(shown); }
 
     QList<herd::Notice> shown;
     QStringList asked;

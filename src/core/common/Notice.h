@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace herd {
 
@@ -27,5 +28,13 @@ struct Notice {
 };
 
 using Notices = QList<Notice>;
+
+// The texts of the notices, in order.
+inline QStringList texts(const Notices& notices) {
+    QStringList list;
+    for (const Notice& n : notices)
+        list.append(n.text);
+    return list;
+}
 
 } // namespace herd
