@@ -11,7 +11,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -49,12 +48,6 @@ const Lookup lookups[] = {
     {"Ustajnenie", {"cdruhustajnenia", "ustajnenie", "CONCAT(ustajnenie, ' ', druhustajnenia)"}},
 };
 
-QLabel* caption(const char* text, QWidget* parent) {
-    auto* label = new QLabel(u(text), parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
 } // namespace
 
 FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progress, QWidget* parent)
@@ -62,7 +55,7 @@ FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progres
     , m_state(state)
     , m_progress(std::move(progress)) {
     setObjectName(QStringLiteral("FormAktPrasnica"));
-    resize(820, 600);
+    resize(860, 600);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* top = new QWidget(this);
@@ -73,6 +66,9 @@ FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progres
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("DBGridVstup"));
     layout->addWidget(m_grid, 1);
+    // Holds the entry panel at the bottom while the grid is hidden.
+    m_filler = new QWidget(this);
+    layout->addWidget(m_filler, 1);
     m_navigator = new RecordNavigator(this);
     m_navigator->setObjectName(QStringLiteral("DBNavigator"));
     m_panelZar = buildPanelZar();
@@ -168,77 +164,55 @@ QFrame* FormAktPrasnica::buildPanelZar() {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("PanelZar"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    auto* grid = new QGridLayout(panel);
-    grid->setContentsMargins(8, 6, 8, 6);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
-    auto edit = [panel](const QString& column, int width, int chars) {
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto* rows = new QVBoxLayout(panel);
+    rows->setContentsMargins(8, 6, 8, 6);
+    rows->setSpacing(4);
+    // Text fields allow more than their width where the check pads: a wrong
+    // value stays visible until the batch check names it.
+    auto edit = [panel](const QString& column, int width, int chars) -> QWidget* {
         auto* e = new QLineEdit(panel);
         e->setObjectName(QStringLiteral("DB") + column);
         e->setFixedWidth(width);
-        if (chars > 0)
-            e->setMaxLength(chars);
+        e->setMaxLength(chars);
         return e;
     };
-    auto combo = [panel](const QString& column, int width) {
+    auto combo = [panel](const QString& column, int width) -> QWidget* {
         auto* c = new QComboBox(panel);
         c->setObjectName(QStringLiteral("DB") + column);
         c->setFixedWidth(width);
         return c;
     };
-    auto row = [](std::initializer_list<QWidget*> widgets) {
+    auto text = [panel](const char* t) -> QWidget* { return new QLabel(u(t), panel); };
+    auto row = [rows](std::initializer_list<QWidget*> widgets) {
         auto* box = new QHBoxLayout;
         box->setSpacing(4);
         for (QWidget* w : widgets)
             box->addWidget(w);
         box->addStretch(1);
-        return box;
+        rows->addLayout(box);
     };
-    // Text fields allow more than their width where the check pads: a wrong
-    // value stays visible until the batch check names it.
-    auto* vku = edit("Prasnica_vKU", 24, 1);
-    grid->addWidget(caption("prasnica v KÚ:", panel), 0, 0);
-    grid->addLayout(row({vku, new QLabel(QStringLiteral(" 1/0"), panel)}), 0, 1);
-    grid->addWidget(caption("evidenčné číslo prasnice:", panel), 0, 2);
-    grid->addLayout(
-        row({edit("Prasnica_KrCislo", 60, 10), caption("chov:", panel),
-             edit("Chovatel_Chov", 30, 4), caption("narodená:", panel),
-             edit("Datum_narodenia", 86, 10), caption("cecky:", panel), edit("Cecky", 30, 2)}),
-        0, 3);
-    grid->addWidget(caption("kategória:", panel), 1, 0);
-    grid->addWidget(combo("Kod_kategorie", 170), 1, 1);
-    grid->addWidget(caption("plemeno:", panel), 1, 2);
-    grid->addLayout(
-        row({combo("Plemeno_KU", 170), caption("genofond:", panel), combo("Kod_genofond", 150)}), 1,
-        3);
-    grid->addWidget(caption("import:", panel), 2, 0);
-    grid->addWidget(combo("Kod_krajiny_NUM", 170), 2, 1);
-    grid->addWidget(caption("otec:", panel), 2, 2);
-    grid->addLayout(
-        row({edit("Linia_otca", 44, 6), edit("Register_otca", 54, 7), caption("otec matky:", panel),
-             edit("Linia_otcaMatky", 44, 6), edit("Register_otcaMatky", 54, 7)}),
-        2, 3);
-    grid->addWidget(caption("matka:", panel), 3, 0);
-    grid->addLayout(
-        row({edit("Povod_kraj", 30, 4), edit("Povod_okres", 30, 4), edit("Povod_zavod", 38, 5),
-             edit("Povod_chov", 30, 4), edit("Povod_matka", 54, 7)}),
-        3, 1);
-    grid->addWidget(caption("ušné číslo:", panel), 3, 2);
-    grid->addLayout(row({edit("Povod_uscislo", 70, 9)}), 3, 3);
+    row({text("prasnica v KÚ:"), edit("Prasnica_vKU", 24, 1), text(" 1/0   "),
+         text("evidenčné číslo prasnice:"), edit("Prasnica_KrCislo", 60, 10), text("chov:"),
+         edit("Chovatel_Chov", 30, 4), text("narodená:"), edit("Datum_narodenia", 86, 10),
+         text("cecky:"), edit("Cecky", 30, 2)});
+    row({text("kategória:"), combo("Kod_kategorie", 150), text("plemeno:"),
+         combo("Plemeno_KU", 160), text("genofond:"), combo("Kod_genofond", 150), text("import:"),
+         combo("Kod_krajiny_NUM", 130)});
+    row({text("otec:"), edit("Linia_otca", 44, 6), edit("Register_otca", 54, 7), text("matka:"),
+         edit("Povod_kraj", 30, 4), edit("Povod_okres", 30, 4), edit("Povod_zavod", 38, 5),
+         edit("Povod_chov", 30, 4), edit("Povod_matka", 54, 7), text("ušné číslo:"),
+         edit("Povod_uscislo", 70, 9), text("otec matky:"), edit("Linia_otcaMatky", 44, 6),
+         edit("Register_otcaMatky", 54, 7)});
     auto* group = new QLabel(u("farmová evidencia:"), panel);
     group->setObjectName(QStringLiteral("LabelFarmovaEvidencia"));
     QFont bold = group->font();
     bold.setBold(true);
     group->setFont(bold);
-    grid->addWidget(group, 4, 0, 1, 2);
-    grid->addWidget(caption("číslo prasnice na farme:", panel), 5, 0);
-    grid->addWidget(edit("Prasnica_farma", 60, 10), 5, 1);
-    grid->addWidget(caption("ustajnenie:", panel), 5, 2);
-    grid->addLayout(row({combo("Ustajnenie", 130), caption("farma prísunu:", panel),
-                         edit("Farma_prisunu", 60, 6), caption("farma pôvodu:", panel),
-                         edit("Farma_povodu", 120, 14)}),
-                    5, 3);
-    grid->setColumnStretch(3, 1);
+    row({group});
+    row({text("číslo prasnice na farme:"), edit("Prasnica_farma", 60, 10), text("ustajnenie:"),
+         combo("Ustajnenie", 130), text("farma prísunu:"), edit("Farma_prisunu", 60, 6),
+         text("farma pôvodu:"), edit("Farma_povodu", 120, 14)});
     return panel;
 }
 
@@ -246,7 +220,12 @@ void FormAktPrasnica::hideWorkPanels() {
     for (QFrame* panel : std::as_const(m_panels))
         panel->hide();
     m_navigator->hide();
-    m_grid->hide();
+    showGrid(false);
+}
+
+void FormAktPrasnica::showGrid(bool visible) {
+    m_grid->setVisible(visible);
+    m_filler->setVisible(!visible);
 }
 
 void FormAktPrasnica::prepare(Mode mode) {
@@ -302,7 +281,7 @@ void FormAktPrasnica::runStep(Step step) {
         switch (step) {
         case EditBatch:
             loadLookups();
-            m_grid->hide();
+            showGrid(false);
             m_panelZar->show();
             BatchSteps::startEditing(m_batch);
             m_batch.state().clear(); // editing starts a new round of checks
@@ -320,19 +299,19 @@ void FormAktPrasnica::runStep(Step step) {
             m_grid->setColumnHidden(gridColumns.size() - 1, false);
             BatchSteps::check(m_batch, farm, m_progress);
             m_form->reload();
-            m_grid->show();
+            showGrid(true);
             m_navigator->show();
             break;
         case ApplyBatch:
             m_navigator->hide();
-            m_grid->hide();
+            showGrid(false);
             m_form->setEditable(false);
             BatchSteps::apply(m_batch, farm, m_progress);
             m_form->reload();
             break;
         case PrintDay:
             m_navigator->hide();
-            m_grid->hide();
+            showGrid(false);
             BatchSteps::printDay(herd::enrolmentPrintout(), farm, this);
             break;
         }
@@ -364,13 +343,21 @@ void FormAktPrasnica::onEnter(const QString& column) {
 }
 
 void FormAktPrasnica::onFieldLeft(const QString& column) {
+    // Returning to a refused field passes through the field the focus had
+    // gone to; that field was not left by the user.
+    if (m_returning)
+        return;
     const herd::FieldOutcome out =
         herd::EnrolmentFields::leave(column, m_form->values(), m_state.aktChov);
     m_form->setValues(out.set);
     if (out.error) {
         Dialogs::instance().show(*out.error);
         QWidget* field = m_form->field(column);
-        QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+        m_returning = true;
+        QTimer::singleShot(0, this, [this, field] {
+            field->setFocus(Qt::OtherFocusReason);
+            m_returning = false;
+        });
         return;
     }
     if (out.toNavigator)

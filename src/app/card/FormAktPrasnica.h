@@ -53,6 +53,7 @@ private:
     void buildTop();
     QFrame* buildPanelZar();
     void hideWorkPanels();
+    void showGrid(bool visible);
     void loadLookups();
     void onEnter(const QString& column);
     void onFieldLeft(const QString& column);
@@ -74,4 +75,6 @@ private:
     QFrame* m_panelZar = nullptr;
     RecordNavigator* m_navigator = nullptr;
     QTableView* m_grid = nullptr;
+    QWidget* m_filler = nullptr;
+    bool m_returning = false; // the focus goes back into a refused field
 };

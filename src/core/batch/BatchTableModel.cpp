@@ -3,6 +3,8 @@
 #include "batch/CheckedBatch.h"
 #include "common/DateText.h"
 
+#include <QColor>
+
 namespace herd {
 
 BatchTableModel::BatchTableModel(CheckedBatch& batch, QStringList columns, QStringList titles,
@@ -21,9 +23,17 @@ int BatchTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant BatchTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole)
+    if (!index.isValid())
         return {};
-    const QVariant v = m_rows.at(index.row()).value(m_columns.at(index.column()));
+    const BatchRow& row = m_rows.at(index.row());
+    // Faulty rows stand out in the grid.
+    if (role == Qt::ForegroundRole) {
+        const QVariant status = row.value(QStringLiteral("status_zaznamu"));
+        return !status.isNull() && status.toInt() == 0 ? QVariant(QColor(Qt::darkRed)) : QVariant();
+    }
+    if (role != Qt::DisplayRole)
+        return {};
+    const QVariant v = row.value(m_columns.at(index.column()));
     if (v.typeId() == QMetaType::QDate)
         return DateText::dotted(v.toDate());
     return v;
