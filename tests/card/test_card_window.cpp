@@ -245,6 +245,11 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), navigator()->button(RecordNavigator::Post));
         QCOMPARE(card()->form()->value("Plemeno_KU").toString(), QStringLiteral("99999999"));
         QCOMPARE(card()->form()->value("Prasnica_farma").toString(), QStringLiteral("00321"));
+        navigator()->button(RecordNavigator::Post)->click();
+        const BatchRow row = card()->batch().table().rows().value(0);
+        QCOMPARE(row.text("Chovatel_Chov"), QStringLiteral("25"));
+        QVERIFY(row.isNull("Datum_narodenia"));
+        QCOMPARE(row.text("Kod_kategorie"), QStringLiteral("3"));
     }
 
     void checkShowsFaultyRows() {
@@ -278,6 +283,21 @@ private slots:
         step(2);
         QCOMPARE(m_dialogs->texts().last(), QStringLiteral("Dávka obsahuje chybné záznamy !"));
         QCOMPARE(m_dialogs->shown.last().title, QStringLiteral("Aktualizácia databázy"));
+    }
+
+    void farmChoiceClearsTheCheck() {
+        chooseFarm();
+        EnrolmentRows::insert({EnrolmentRows::sow("5")});
+        openCard();
+        step(1);
+        QCOMPARE(m_dialogs->texts(), QStringList{"Dávka je bez chybných záznamov !"});
+        QCOMPARE(card()->findChild<QLabel*>("LabelPozicia")->text(),
+                 QStringLiteral("  záznam 1 z 1"));
+        chooseFarm();
+        step(2);
+        QCOMPARE(m_dialogs->texts().last(),
+                 QStringLiteral("Dávka vstupných údajov nie je skontrolovaná !"));
+        QCOMPARE(card()->batch().table().count(), 1);
     }
 
     void printoutOfAnEmptyDay() {

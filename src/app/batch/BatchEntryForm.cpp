@@ -82,8 +82,11 @@ QVariant BatchEntryForm::value(const QString& column) const {
         const QString text = static_cast<QLineEdit*>(w)->text();
         return text.isEmpty() ? QVariant() : QVariant(text);
     }
-    case Kind::Date:
-        return herd::DateText::parse(static_cast<QLineEdit*>(w)->text().trimmed());
+    case Kind::Date: {
+        // An empty (or unreadable) date is no date: NULL in the batch.
+        const QDate date = herd::DateText::parse(static_cast<QLineEdit*>(w)->text().trimmed());
+        return date.isValid() ? QVariant(date) : QVariant();
+    }
     case Kind::Lookup:
         return static_cast<QComboBox*>(w)->currentData();
     }
@@ -280,6 +283,7 @@ void BatchEntryForm::showRow() {
 
 void BatchEntryForm::updateState() {
     m_navigator->setState(m_editing, m_row, m_model->rowCount());
+    emit positionChanged(m_inserting ? -1 : m_row, m_model->rowCount());
     if (m_editable)
         m_navigator->button(RecordNavigator::Insert)->setEnabled(!m_editing);
 }

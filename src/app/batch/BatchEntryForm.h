@@ -29,7 +29,7 @@ public:
                    QObject* parent = nullptr);
 
     void addText(const QString& column, QLineEdit* edit);
-    // A date typed as dd.mm.yyyy; its value is a QDate (invalid when empty).
+    // A date typed as dd.mm.yyyy; its value is a QDate (NULL when empty).
     void addDate(const QString& column, QLineEdit* edit);
     void addLookup(const QString& column, QComboBox* combo);
     // Fills a lookup list; the first entry is the empty choice.
@@ -60,6 +60,8 @@ public:
 signals:
     void enterPressed(const QString& column);
     void fieldLeft(const QString& column);
+    // The row on show (-1 for none) of the rows of the batch.
+    void positionChanged(int row, int rows);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -86,6 +86,9 @@ FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progres
     auto* navRow = new QHBoxLayout;
     navRow->setContentsMargins(8, 4, 8, 8);
     navRow->addWidget(m_navigator);
+    auto* position = new QLabel(this);
+    position->setObjectName(QStringLiteral("LabelPozicia"));
+    navRow->addWidget(position, 1);
     layout->addLayout(navRow);
     buildTop();
     m_form = new BatchEntryForm(m_model, m_navigator, m_grid, this);
@@ -99,6 +102,10 @@ FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progres
             m_form->addText(column, static_cast<QLineEdit*>(w));
     }
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    connect(m_form, &BatchEntryForm::positionChanged, position, [position](int row, int rows) {
+        position->setText(row < 0 ? u("  nový záznam (%1 v dávke)").arg(rows)
+                                  : u("  záznam %1 z %2").arg(row + 1).arg(rows));
+    });
     connect(m_form, &BatchEntryForm::enterPressed, this, &FormAktPrasnica::onEnter);
     connect(m_form, &BatchEntryForm::fieldLeft, this, &FormAktPrasnica::onFieldLeft);
     hideWorkPanels();

@@ -23,7 +23,7 @@ struct FieldOutcome {
 // The entry panel PanelZar of the enrolment batch: its fields in the order
 // of the Enter key and the checks that run when the focus leaves a field.
 // Values are the panel's texts by column name; Datum_narodenia is a QDate
-// (invalid when empty).
+// (NULL or invalid when empty).
 class EnrolmentFields {
 public:
     // The 23 columns in Enter order.
