@@ -101,6 +101,8 @@ FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progres
         else
             m_form->addText(column, static_cast<QLineEdit*>(w));
     }
+    // Narrow code columns leave the message its room.
+    m_grid->horizontalHeader()->setDefaultSectionSize(76);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     connect(m_form, &BatchEntryForm::positionChanged, position, [position](int row, int rows) {
         position->setText(row < 0 ? u("  nový záznam (%1 v dávke)").arg(rows)
