@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliSession.h"
 #include "batch/CheckedBatch.h"
 #include "card/EnrolmentBatch.h"
 #include "db/Config.h"
@@ -96,11 +97,8 @@ int runBatch(const QStringList& args, const Options& options, Io& io) {
     const Config config = Config::load();
     try {
         Session session(config);
-        if (session.needsLogin()) {
-            io.err << "V nastaveniach chýba heslo k databáze (" << config.settingsPath() << ").\n";
+        if (!startSession(session, io))
             return 1;
-        }
-        session.start(PrivateServer::Mode::Owned);
         const std::optional<FarmKeys> farm = FarmKeys::read(options.farm);
         if (!farm) {
             io.err << "Farma " << options.farm << " nie je evidovaná.\n";

@@ -1,25 +1,16 @@
 // "wgravolenta-cli batch enrolment" run as a user runs it, against a test database.
 #include "../card/EnrolmentRows.h"
+#include "CliHome.h"
 #include "HerdFixture.h"
 #include "TestDatabase.h"
 #include "db/Sql.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 using namespace herd;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QStringList out;
-    QString err;
-};
 
 int count(const char* table) {
     return Sql::value(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))).toInt();
@@ -30,34 +21,17 @@ int count(const char* table) {
 class TestBatchCli : public QObject {
     Q_OBJECT
     std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<CliHome> m_home;
 
-    // Runs the tool in a data root of its own whose settings name the test
-    // database; its db folder leads to the test run's server.
-    Run cli(const QStringList& args) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("WGRAVOLENTA_HOME"), m_home->path());
-        process.setProcessEnvironment(env);
-        process.start(qEnvironmentVariable("WGRAVOLENTA_CLI"), args);
-        process.waitForFinished(60000);
-        return {process.exitCode(),
-                QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n')),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
-    Run batch(const char* action) {
+    CliRun cli(const QStringList& args) { return m_home->run(args); }
+    CliRun batch(const char* action) {
         return cli({"--farm", "123456", "batch", "enrolment", QString::fromLatin1(action)});
     }
 
 private slots:
     void init() {
         m_db = std::make_unique<TestDatabase>();
-        m_home = std::make_unique<QTemporaryDir>();
-        QVERIFY(QFile::link(QFileInfo(TestDatabase::socket()).absolutePath(),
-                            m_home->filePath(QStringLiteral("db"))));
-        QFile ini(m_home->filePath(QStringLiteral("wgravolenta.ini")));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[database]\nkind=private\nname=" + m_db->name().toUtf8() + "\n");
+        m_home = std::make_unique<CliHome>(*m_db);
         HerdFixture::insertFarm(QStringLiteral("123456"), QStringLiteral("Farma Dolné Vestenice"));
     }
     void cleanup() {
@@ -71,7 +45,7 @@ private slots:
                            "VALUES ('123456', '01', '00007')"));
         EnrolmentRows::insert({EnrolmentRows::sow("7"), EnrolmentRows::sow("8")});
         for (const char* action : {"check", "apply"}) {
-            const Run run = batch(action);
+            const CliRun run = batch(action);
             QCOMPARE(run.exitCode, 1);
             QVERIFY2(run.out.contains(QStringLiteral("CHYBA: Kontrola dávky vstupných údajov: "
                                                      "Dávka obsahuje chybné záznamy !")),
@@ -85,7 +59,7 @@ private slots:
 
     void applyChecksFirstThenWrites() {
         EnrolmentRows::insert({EnrolmentRows::sow("7"), EnrolmentRows::sow("8")});
-        const Run run = batch("apply");
+        const CliRun run = batch("apply");
         QVERIFY2(run.exitCode == 0, qPrintable(run.err + run.out.join('\n')));
         QCOMPARE(run.out.mid(0, 2),
                  (QStringList{"INFORMÁCIA: Kontrola dávky vstupných údajov: Dávka je bez "
@@ -100,7 +74,7 @@ private slots:
         QCOMPARE(count("tpraspev"), 2);
         QCOMPARE(batch("clear").exitCode, 0);
         QCOMPARE(count("davka_zar"), 0);
-        const Run empty = batch("check");
+        const CliRun empty = batch("check");
         QCOMPARE(empty.exitCode, 1);
         QVERIFY(empty.out.contains(QStringLiteral(
             "CHYBA: Kontrola dávky vstupných údajov: Nie je vytvorená dávka vstupných údajov !")));
@@ -110,7 +84,7 @@ private slots:
         QVariantMap row = EnrolmentRows::sow("9");
         row.insert(QStringLiteral("Plemeno_KU"), QVariant());
         EnrolmentRows::insert({EnrolmentRows::sow("8"), row});
-        const Run run = batch("apply");
+        const CliRun run = batch("apply");
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.contains(QStringLiteral(
             "CHYBA: Kontrola dávky vstupných údajov: Dávka obsahuje neúplné záznamy !")));
@@ -131,7 +105,7 @@ private slots:
     void wrongUse() {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
-        const Run run = cli(args);
+        const CliRun run = cli(args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY(!run.err.isEmpty());
     }
