@@ -2,6 +2,7 @@
 #include "EnrolmentRows.h"
 #include "HerdFixture.h"
 #include "ScriptedDialogs.h"
+#include "Shots.h"
 #include "TestDatabase.h"
 #include "batch/BatchEntryForm.h"
 #include "card/FormAktPrasnica.h"
@@ -30,14 +31,6 @@ using namespace herd;
 namespace {
 
 const QString farmNumber = QStringLiteral("123456");
-
-// Saves a picture of the widget when WG_SHOTS_DIR names a folder.
-void shoot(QWidget* widget, const QString& name) {
-    const QString dir = qEnvironmentVariable("WG_SHOTS_DIR");
-    QCoreApplication::processEvents();
-    if (!dir.isEmpty())
-        widget->grab().save(QDir(dir).filePath(name));
-}
 
 } // namespace
 
