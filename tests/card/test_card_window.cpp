@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), navigator()->button(RecordNavigator::Post));
         QVERIFY(m_dialogs->shown.isEmpty());
         shoot(card(), "card_enrolment_typed.png");
-        navigator()->button(RecordNavigator::Post)->click();
+        QTest::keyClick(navigator()->button(RecordNavigator::Post), Qt::Key_Return);
         QCOMPARE(m_dialogs->shown.size(), 0);
         const QList<BatchRow> rows = card()->batch().table().rows();
         QCOMPARE(rows.size(), 1);

@@ -35,6 +35,9 @@ BatchEntryForm::BatchEntryForm(herd::BatchTableModel* model, RecordNavigator* na
     for (int i = 0; i < RecordNavigator::Count; ++i)
         m_navigator->button(RecordNavigator::Button(i))->setFocusPolicy(Qt::NoFocus);
     m_navigator->button(RecordNavigator::Refresh)->hide();
+    // Enter on the navigator's post button (where the row's end puts the
+    // focus) posts the row, so a row is typed with the keyboard alone.
+    m_navigator->button(RecordNavigator::Post)->installEventFilter(this);
     connect(m_navigator, &RecordNavigator::clicked, this, &BatchEntryForm::onNavigator);
 }
 
@@ -289,6 +292,16 @@ void BatchEntryForm::updateState() {
 }
 
 bool BatchEntryForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_navigator->button(RecordNavigator::Post)) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                post();
+                return true;
+            }
+        }
+        return false;
+    }
     const QString column = m_columnOf.value(watched);
     if (column.isEmpty())
         return false;

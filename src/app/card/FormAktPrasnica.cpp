@@ -150,6 +150,9 @@ void FormAktPrasnica::buildTop() {
         // Only one list of the card is in use at a time.
         for (QComboBox* other : std::as_const(m_otherLists))
             other->setCurrentIndex(-1);
+        for (QFrame* panel : std::as_const(m_panels))
+            if (panel != m_panelZar)
+                panel->hide();
         runStep(static_cast<Step>(index));
     });
     // The correction mode's lists, filled when that mode is built.
