@@ -38,24 +38,35 @@ struct PaddedColumn {
     const char* column;
     int width;
     bool required;
-    const char* message;
 };
 const PaddedColumn padded[] = {
-    {"Prasnica_farma", Width::Sow, true, "* Nekorektne uvedené číslo prasnice na farme !"},
-    {"Prasnica_KrCislo", Width::Sow, true, "* Nekorektne uvedená prasnica !"},
-    {"Chovatel_Chov", Width::Herd, true, "* Nekorektne uvedený chov prasnice !"},
-    {"Linia_otca", Width::BoarLine, false, "* Nekorektne uvedená línia otca !"},
-    {"Register_otca", Width::BoarRegister, false, "* Nekorektne uvedený register otca !"},
-    {"Linia_otcaMatky", Width::BoarLine, false, "* Nekorektne uvedená línia otca matky !"},
-    {"Register_otcaMatky", Width::BoarRegister, false,
-     "* Nekorektne uvedený register otca matky !"},
-    {"Povod_kraj", Width::Region, false, "* Nekorektne uvedená matka - podnik !"},
-    {"Povod_okres", Width::District, false, "* Nekorektne uvedená matka - okres !"},
-    {"Povod_zavod", Width::Enterprise, false, "* Nekorektne uvedená matka - závod !"},
-    {"Povod_chov", Width::Herd, false, "* Nekorektne uvedená matka - chov !"},
-    {"Povod_matka", Width::Sow, false, "* Nekorektne uvedená matka - ev. číslo !"},
-    {"Povod_uscislo", Width::EarNumber, false, "* Nekorektne uvedené ušné číslo !"},
+    {"Prasnica_farma", Width::Sow, true},
+    {"Prasnica_KrCislo", Width::Sow, true},
+    {"Chovatel_Chov", Width::Herd, true},
+    {"Linia_otca", Width::BoarLine, false},
+    {"Register_otca", Width::BoarRegister, false},
+    {"Linia_otcaMatky", Width::BoarLine, false},
+    {"Register_otcaMatky", Width::BoarRegister, false},
+    {"Povod_kraj", Width::Region, false},
+    {"Povod_okres", Width::District, false},
+    {"Povod_zavod", Width::Enterprise, false},
+    {"Povod_chov", Width::Herd, false},
+    {"Povod_matka", Width::Sow, false},
+    {"Povod_uscislo", Width::EarNumber, false},
 };
+
+// A row's message for a column: the field's own, or for the fields that the
+// entry panel never refuses, one in the same words.
+QString rowMessage(const QString& column) {
+    QString text = EnrolmentFields::message(column);
+    if (column == QLatin1String("Prasnica_farma"))
+        text = u("Nekorektne uvedené číslo prasnice na farme !");
+    else if (column == QLatin1String("Linia_otcaMatky"))
+        text = u("Nekorektne uvedená línia otca matky !");
+    else if (column == QLatin1String("Register_otcaMatky"))
+        text = u("Nekorektne uvedený register otca matky !");
+    return QStringLiteral("* ") + text;
+}
 
 // Columns a row cannot be applied without (the birth date is not required).
 const char* const required[] = {"Prasnica_farma", "Chovatel_Chov", "Plemeno_KU", "Prasnica_KrCislo",
@@ -83,7 +94,7 @@ void EnrolmentBatch::normalise(const FarmKeys&) {
             const QString trimmed = row.text(column).trimmed();
             if (trimmed.size() > p.width || (p.required && trimmed.isEmpty())) {
                 if (fault.isEmpty())
-                    fault = u(p.message);
+                    fault = rowMessage(column);
                 continue;
             }
             values.insert(column, padLeftZeros(trimmed, p.width));
@@ -91,7 +102,7 @@ void EnrolmentBatch::normalise(const FarmKeys&) {
         if (row.isNull(QStringLiteral("Kod_krajiny_NUM")))
             values.insert(QStringLiteral("Kod_krajiny_NUM"), QStringLiteral("00"));
         if (row.text(QStringLiteral("Cecky")).trimmed().size() > 2 && fault.isEmpty())
-            fault = u("* Nekorektne uvedené cecky !");
+            fault = rowMessage(QStringLiteral("Cecky"));
         table().update(row.id(), values);
         table().setVerdict(row.id(), fault.isEmpty(),
                            fault.isEmpty() ? QStringLiteral(" ") : fault);

@@ -14,32 +14,47 @@ QString u(const char* text) {
     return QString::fromUtf8(text);
 }
 
-Notice fieldError(const QString& column, const char* text) {
-    // The sow number's box is titled without the blank before the slash.
-    const QString title = column == QLatin1String("Prasnica_KrCislo")
-                              ? u("Vytvorenie/ kontrola dávky vstupných údajov")
-                              : u("Vytvorenie / kontrola dávky vstupných údajov");
-    return Notice::error(title, u(text));
-}
+// The field messages, one per column that has a check.
+const std::pair<const char*, const char*> messages[] = {
+    {"Prasnica_vKU", "Prípustná hodnota údaja - 0,1 !"},
+    {"Prasnica_KrCislo", "Nekorektne uvedená prasnica !"},
+    {"Chovatel_Chov", "Nekorektne uvedený chov prasnice !"},
+    {"Datum_narodenia", "Nekorektne uvedený dátum narodenia prasnice !"},
+    {"Cecky", "Nekorektne uvedené cecky !"},
+    {"Kod_kategorie", "Nekorektne uvedená kategória !"},
+    {"Plemeno_KU", "Nekorektne uvedené plemeno !"},
+    {"Kod_genofond", "Nekorektne uvedený genofond !"},
+    {"Linia_otca", "Nekorektne uvedená línia otca !"},
+    {"Register_otca", "Nekorektne uvedený register otca !"},
+    {"Povod_kraj", "Nekorektne uvedená matka - podnik !"},
+    {"Povod_okres", "Nekorektne uvedená matka - okres !"},
+    {"Povod_zavod", "Nekorektne uvedená matka - závod !"},
+    {"Povod_chov", "Nekorektne uvedená matka - chov !"},
+    {"Povod_matka", "Nekorektne uvedená matka - ev. číslo !"},
+    {"Povod_uscislo", "Nekorektne uvedené ušné číslo !"},
+    {"Ustajnenie", "Nekorektne uvedené ustajnenie prasnice !"},
+    {"Farma_prisunu", "Nekorektne uvedená farma prísunu !"},
+    {"Farma_povodu", "Nekorektne uvedená farma pôvodu !"},
+};
 
 // The pedigree fields checked for a home-bred sow in performance control.
 struct PedigreeRule {
     const char* column;
     int width;
-    const char* message;
 };
 const PedigreeRule pedigree[] = {
-    {"Linia_otca", 4, "Nekorektne uvedená línia otca !"},
-    {"Register_otca", 5, "Nekorektne uvedený register otca !"},
-    {"Povod_kraj", 2, "Nekorektne uvedená matka - podnik !"},
-    {"Povod_okres", 2, "Nekorektne uvedená matka - okres !"},
-    {"Povod_zavod", 3, "Nekorektne uvedená matka - závod !"},
-    {"Povod_chov", 2, "Nekorektne uvedená matka - chov !"},
-    {"Povod_matka", 5, "Nekorektne uvedená matka - ev. číslo !"},
-    {"Povod_uscislo", 7, "Nekorektne uvedené ušné číslo !"},
+    {"Linia_otca", 4},  {"Register_otca", 5}, {"Povod_kraj", 2},  {"Povod_okres", 2},
+    {"Povod_zavod", 3}, {"Povod_chov", 2},    {"Povod_matka", 5}, {"Povod_uscislo", 7},
 };
 
 } // namespace
+
+QString EnrolmentFields::message(const QString& column) {
+    for (const auto& [name, text] : messages)
+        if (column == QLatin1String(name))
+            return u(text);
+    return {};
+}
 
 const QStringList& EnrolmentFields::order() {
     static const QStringList columns = {
@@ -84,8 +99,12 @@ FieldOutcome EnrolmentFields::leave(const QString& column, const QVariantMap& va
     const bool homeHerd = below(text("Chovatel_Chov"), QStringLiteral("20"));
     const bool notImported = below(text("Kod_krajiny_NUM"), QStringLiteral("00"));
     FieldOutcome out;
-    auto fail = [&](const char* message) {
-        out.error = fieldError(column, message);
+    auto fail = [&] {
+        // The sow number's box is titled without the blank before the slash.
+        const QString title = column == QLatin1String("Prasnica_KrCislo")
+                                  ? u("Vytvorenie/ kontrola dávky vstupných údajov")
+                                  : u("Vytvorenie / kontrola dávky vstupných údajov");
+        out.error = Notice::error(title, message(column));
         return out;
     };
     auto pad = [&](int width) {
@@ -97,19 +116,19 @@ FieldOutcome EnrolmentFields::leave(const QString& column, const QVariantMap& va
 
     if (column == QLatin1String("Prasnica_vKU")) {
         if (value != QLatin1String("0") && value != QLatin1String("1"))
-            return fail("Prípustná hodnota údaja - 0,1 !");
+            return fail();
         return out;
     }
     if (column == QLatin1String("Prasnica_KrCislo")) {
         if (!ku || !below(QStringLiteral("00000"), value))
-            return fail("Nekorektne uvedená prasnica !");
+            return fail();
         pad(5);
         out.set.insert(QStringLiteral("Chovatel_Chov"), aktChov);
         return out;
     }
     if (column == QLatin1String("Chovatel_Chov")) {
         if (below(value, QStringLiteral("00")))
-            return fail("Nekorektne uvedený chov prasnice !");
+            return fail();
         if (below(QStringLiteral("19"), value)) {
             out.set = outsideHerdDefaults(values);
             out.toNavigator = true;
@@ -119,34 +138,34 @@ FieldOutcome EnrolmentFields::leave(const QString& column, const QVariantMap& va
     }
     if (column == QLatin1String("Datum_narodenia")) {
         if (homeHerd && !values.value(column).toDate().isValid())
-            return fail("Nekorektne uvedený dátum narodenia prasnice !");
+            return fail();
         return out;
     }
     if (column == QLatin1String("Cecky")) {
         if (ku && homeHerd && below(value, QStringLiteral("00")))
-            return fail("Nekorektne uvedené cecky !");
+            return fail();
         return out;
     }
     if (column == QLatin1String("Kod_kategorie")) {
         if (below(value, QStringLiteral("0")))
-            return fail("Nekorektne uvedená kategória !");
+            return fail();
         return out;
     }
     if (column == QLatin1String("Plemeno_KU")) {
         if (homeHerd && below(value, QStringLiteral("0")))
-            return fail("Nekorektne uvedené plemeno !");
+            return fail();
         return out;
     }
     if (column == QLatin1String("Kod_genofond")) {
         if (below(value, QStringLiteral("0")))
-            return fail("Nekorektne uvedený genofond !");
+            return fail();
         return out;
     }
     for (const PedigreeRule& rule : pedigree) {
         if (column != QLatin1String(rule.column))
             continue;
         if (ku && notImported && homeHerd && below(value, QString(rule.width, QLatin1Char('0'))))
-            return fail(rule.message);
+            return fail();
         return pad(rule.width);
     }
     if (column == QLatin1String("Linia_otcaMatky") ||
@@ -165,17 +184,17 @@ FieldOutcome EnrolmentFields::leave(const QString& column, const QVariantMap& va
     }
     if (column == QLatin1String("Ustajnenie")) {
         if (below(value, QStringLiteral("0")))
-            return fail("Nekorektne uvedené ustajnenie prasnice !");
+            return fail();
         return out;
     }
     if (column == QLatin1String("Farma_prisunu")) {
         if (below(value, QStringLiteral("000000")))
-            return fail("Nekorektne uvedená farma prísunu !");
+            return fail();
         return out;
     }
     if (column == QLatin1String("Farma_povodu")) {
         if (below(value, QString(14, QLatin1Char('0'))))
-            return fail("Nekorektne uvedená farma pôvodu !");
+            return fail();
         return out;
     }
     return out; // Kod_krajiny_NUM: never refused

@@ -35,6 +35,8 @@ public:
     // farm's first herd.
     static FieldOutcome leave(const QString& column, const QVariantMap& values,
                               const QString& aktChov);
+    // The message of a field's check; empty for a field that is never refused.
+    static QString message(const QString& column);
     // Enter in the last pedigree field fills the farm block.
     static QVariantMap farmBlock(const QVariantMap& values);
     // The values filled in for a sow outside the registered herds (herd above "19").
