@@ -5,8 +5,6 @@
 #include "farms/ShellState.h"
 
 #include <QDialog>
-#include <QHash>
-#include <memory>
 
 class BatchEntryForm;
 class QComboBox;

@@ -44,9 +44,6 @@ public:
     void markFaultyWhere(const QVariantMap& equal, const QString& message,
                          bool keepEarlier = false) const;
 
-    static const char* statusColumn() { return "status_zaznamu"; }
-    static const char* messageColumn() { return "ERR_oznam"; }
-
 private:
     QString knownColumn(const QString& column) const;
     QList<BatchRow> select(const QString& where) const;
