@@ -26,5 +26,7 @@ int runExport(const QStringList& args, Io& io);
 int runReport(const QStringList& args, Io& io);
 // Runs "farm list" and "farm choose NUMBER" (the number may come from --farm).
 int runFarm(const QStringList& args, const Options& options, Io& io);
+// Runs "batch KIND check|apply|clear" on the farm of --farm (KIND: enrolment).
+int runBatch(const QStringList& args, const Options& options, Io& io);
 
 } // namespace cli

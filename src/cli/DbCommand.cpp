@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliSession.h"
 #include "db/Config.h"
 #include "db/Database.h"
 #include "db/InstanceLock.h"
@@ -35,11 +36,8 @@ QString kindText(const Config& config) {
 
 int init(const Config& config, Io& io) {
     Session session(config);
-    if (session.needsLogin()) {
-        io.err << "V nastaveniach chýba heslo k databáze (" << config.settingsPath() << ").\n";
+    if (!startSession(session, io))
         return 1;
-    }
-    session.start(PrivateServer::Mode::Owned);
     io.out << "Databáza " << config.connection().database << " je pripravená, verzia schémy "
            << Schema::currentVersion(Database::connection()) << ".\n";
     return 0;

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliSession.h"
 #include "db/Config.h"
 #include "db/Session.h"
 #include "db/SqlError.h"
@@ -61,11 +62,8 @@ int runFarm(const QStringList& args, const Options& options, Io& io) {
     const Config config = Config::load();
     try {
         Session session(config);
-        if (session.needsLogin()) {
-            io.err << "V nastaveniach chýba heslo k databáze (" << config.settingsPath() << ").\n";
+        if (!startSession(session, io))
             return 1;
-        }
-        session.start(PrivateServer::Mode::Owned);
         return action == QLatin1String("list") ? list(io) : choose(farm, io);
     } catch (const SqlError& e) {
         io.err << "Chyba: " << e.text() << "\n";

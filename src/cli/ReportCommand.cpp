@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliSession.h"
 #include "ReadOnlySelect.h"
 #include "db/Config.h"
 #include "db/Session.h"
@@ -98,12 +99,8 @@ int runReport(const QStringList& args, Io& io) {
         for (const auto& [name, value] : r.parameters)
             engine.setParameter(name, value);
         Session session(Config::load());
-        if (session.needsLogin()) {
-            io.err << "V nastaveniach chýba heslo k databáze (" << session.config().settingsPath()
-                   << ").\n";
+        if (!startSession(session, io))
             return 1;
-        }
-        session.start(PrivateServer::Mode::Owned);
         const ReportData data = rowsOf(sql);
         const int pages = engine.printToPdf(r.name, data, r.pdf);
         io.out << "Zostava " << r.name << " (počet záznamov " << data.rows.size()

@@ -1,54 +1,23 @@
 // "wgravolenta-cli farm" run as a user runs it, against a test database.
+#include "CliHome.h"
 #include "HerdFixture.h"
 #include "TestDatabase.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QStringList out;
-    QString err;
-};
-
-} // namespace
 
 class TestFarmCli : public QObject {
     Q_OBJECT
     std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<CliHome> m_home;
 
-    // Runs the tool in a data root of its own whose settings name the test
-    // database; its db folder leads to the test run's server.
-    Run cli(const QStringList& args) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("WGRAVOLENTA_HOME"), m_home->path());
-        process.setProcessEnvironment(env);
-        process.start(qEnvironmentVariable("WGRAVOLENTA_CLI"), args);
-        process.waitForFinished(60000);
-        return {process.exitCode(),
-                QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n')),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliRun cli(const QStringList& args) { return m_home->run(args); }
 
 private slots:
     void init() {
         m_db = std::make_unique<TestDatabase>();
-        m_home = std::make_unique<QTemporaryDir>();
-        QVERIFY(QFile::link(QFileInfo(TestDatabase::socket()).absolutePath(),
-                            m_home->filePath(QStringLiteral("db"))));
-        QFile ini(m_home->filePath(QStringLiteral("wgravolenta.ini")));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[database]\nkind=private\nname=" + m_db->name().toUtf8() + "\n");
+        m_home = std::make_unique<CliHome>(*m_db);
     }
     void cleanup() {
         m_home.reset();
@@ -63,7 +32,7 @@ private slots:
     void choosePrintsTheTrees() {
         QFETCH(QStringList, args);
         HerdFixture::load(QStringLiteral("demo_farm.sql"));
-        const Run run = cli(args);
+        const CliRun run = cli(args);
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         const QStringList& out = run.out;
         for (const char* line :
@@ -86,14 +55,14 @@ private slots:
     void listMarksTheCurrentFarm() {
         HerdFixture::load(QStringLiteral("demo_farm.sql"));
         QCOMPARE(cli({"farm", "choose", "123456"}).exitCode, 0);
-        const Run run = cli({"farm", "list"});
+        const CliRun run = cli({"farm", "list"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out.first(),
                  QStringLiteral("123456 12345 PD Dolný Háj - farma Lúky  (aktuálna)"));
     }
 
     void unknownFarmFails() {
-        const Run run = cli({"farm", "choose", "999999"});
+        const CliRun run = cli({"farm", "choose", "999999"});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err.trimmed(), QStringLiteral("Farma 999999 nie je evidovaná !"));
     }

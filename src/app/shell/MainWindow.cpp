@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "card/FormAktPrasnica.h"
 #include "db/Database.h"
 #include "db/Session.h"
 #include "db/SqlError.h"
@@ -100,6 +101,7 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
 
     m_farmWindow = new FarmWindow(this);
     connect(m_farmWindow, &FarmWindow::farmChosen, this, &MainWindow::applyFarmChoice);
+    m_card = new FormAktPrasnica(m_state, m_status->progress(), this);
 
     buildMenus();
     buildToolBar();
@@ -211,7 +213,11 @@ void MainWindow::buildMenus() {
 
     QMenu* pigs = bar->addMenu(u("&Ošípané"));
     pigs->setObjectName(QStringLiteral("MenuOsipane"));
-    stub(entry(pigs, "ActionNahlaseniePrasnice", u("&Nahlásenie prasnice"), {}, 11), true);
+    connect(entry(pigs, "ActionNahlaseniePrasnice", u("&Nahlásenie prasnice"), {}, 11),
+            &QAction::triggered, this, [this] {
+                if (currentFarmTest())
+                    m_card->open(FormAktPrasnica::Mode::Enrolment);
+            });
     stub(entry(pigs, "ActionOpravaUdajov", u("Oprava &údajov ošípanej")), true);
     entry(pigs, "ActionNahlasenieKanca", u("Nahlásenie &kanca "), {}, 9)->setEnabled(false);
     pigs->addSeparator();
@@ -392,6 +398,7 @@ void MainWindow::applyFarmChoice(const herd::FarmChoiceResult& result) {
     m_state.aktFarma = result.aktFarma;
     m_state.aktChov = result.aktChov;
     m_status->setFarmName(result.farmName);
+    m_card->farmChanged();
     for (int i = 0; i < TreePane::TreeCount; ++i)
         m_trees->setNodes(static_cast<TreePane::Tree>(i), result.trees.roots[i]);
     // A panel of the previous farm must not stay on show.

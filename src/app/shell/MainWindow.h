@@ -10,6 +10,7 @@
 
 class ContentArea;
 class FarmWindow;
+class FormAktPrasnica;
 class HandbookWindow;
 class WarehouseWindow;
 class QLabel;
@@ -32,6 +33,7 @@ public:
     TreePane* treePane() const { return m_trees; }
     StatusPanels* status() const { return m_status; }
     FarmWindow* farmWindow() const { return m_farmWindow; }
+    FormAktPrasnica* cardWindow() const { return m_card; }
     QAction* action(const QString& objectName) const;
 
     // Returns false (after showing the refusal) when no farm is chosen.
@@ -80,6 +82,7 @@ private:
     ContentArea* m_content = nullptr;
     StatusPanels* m_status = nullptr;
     FarmWindow* m_farmWindow = nullptr;
+    FormAktPrasnica* m_card = nullptr;
     QHash<Module, QAction*> m_moduleActions;
     HandbookWindow* m_handbook = nullptr;
     WarehouseWindow* m_warehouse = nullptr;

@@ -1,0 +1,88 @@
+#include "batch/BatchSteps.h"
+
+#include "db/SqlError.h"
+#include "reports/ReportEngine.h"
+#include "reports/ReportPreviewDialog.h"
+#include "shell/Dialogs.h"
+
+namespace BatchSteps {
+
+namespace {
+
+void showAll(const herd::Notices& notices) {
+    for (const herd::Notice& n : notices)
+        Dialogs::instance().show(n);
+}
+
+// The farm's keys; a farm missing from the registry is a fault of the step.
+herd::FarmKeys keys(const QString& farm) {
+    const std::optional<herd::FarmKeys> keys = herd::FarmKeys::read(farm);
+    if (!keys)
+        throw herd::SqlError(QString::fromUtf8("Farma %1 nie je evidovaná.").arg(farm));
+    return *keys;
+}
+
+} // namespace
+
+void startEditing(herd::CheckedBatch& batch) {
+    if (batch.table().count() == 0)
+        return;
+    if (Dialogs::instance().ask(batch.texts().editTitle, batch.texts().restartQuestion))
+        batch.clear();
+}
+
+bool check(herd::CheckedBatch& batch, const QString& farm, const herd::Progress& progress) {
+    const herd::BatchTexts& t = batch.texts();
+    try {
+        const herd::BatchOutcome outcome = batch.check(keys(farm), progress);
+        showAll(outcome.notices);
+        return outcome.done;
+    } catch (const herd::SqlError& e) {
+        Dialogs::error(t.checkTitle, t.checkFailed + e.text());
+        return false;
+    }
+}
+
+bool apply(herd::CheckedBatch& batch, const QString& farm, const herd::Progress& progress) {
+    const herd::BatchTexts& t = batch.texts();
+    herd::BatchOutcome outcome;
+    try {
+        outcome = batch.apply(keys(farm), progress);
+    } catch (const herd::SqlError& e) {
+        Dialogs::error(t.applyTitle, t.applyFailed + e.text());
+        return false;
+    }
+    showAll(outcome.notices);
+    if (!outcome.done)
+        return false;
+    if (Dialogs::instance().ask(t.applyTitle, t.clearQuestion)) {
+        try {
+            batch.clear();
+        } catch (const herd::SqlError& e) {
+            Dialogs::error(t.applyTitle, QStringLiteral("Chyba: ") + e.text());
+        }
+    }
+    return true;
+}
+
+void printDay(const herd::DayPrintout& printout, const QString& farm, QWidget* parent) {
+    const std::optional<QDate> day = Dialogs::instance().askDate(printout.dateCaption);
+    if (!day)
+        return;
+    herd::ReportData data;
+    try {
+        data = printout.read(farm, *day);
+    } catch (const herd::SqlError& e) {
+        Dialogs::error(printout.none.title, QStringLiteral("Chyba: ") + e.text());
+        return;
+    }
+    if (data.rows.isEmpty()) {
+        Dialogs::instance().show(printout.none);
+        return;
+    }
+    herd::ReportEngine engine(herd::ReportEngine::herdProject());
+    printout.setParameters(engine, farm, *day);
+    ReportPreviewDialog::run(engine, printout.report, std::move(data), parent);
+}
+
+} // namespace BatchSteps

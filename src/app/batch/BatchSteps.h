@@ -1,0 +1,26 @@
+#pragma once
+
+#include "batch/CheckedBatch.h"
+#include "batch/DayPrintout.h"
+#include "common/Progress.h"
+
+class QWidget;
+
+// The steps every checked batch window offers, with their questions, boxes
+// and progress: the start of editing, the check, the application and the
+// day's printout. The batch's words come from its BatchTexts.
+namespace BatchSteps {
+
+// Step 0: a batch with rows is emptied when the user answers Yes to the
+// kind's question; No keeps it for further editing.
+void startEditing(herd::CheckedBatch& batch);
+// Step 1: checks the batch of the farm; a fault is shown behind the kind's
+// prefix. True when the check went through every row.
+bool check(herd::CheckedBatch& batch, const QString& farm, const herd::Progress& progress);
+// Step 2: applies a checked batch and offers to empty it. True when applied.
+bool apply(herd::CheckedBatch& batch, const QString& farm, const herd::Progress& progress);
+// Step 3: asks for the day and shows the day's documents in the preview, or
+// the printout's message when there are none.
+void printDay(const herd::DayPrintout& printout, const QString& farm, QWidget* parent);
+
+} // namespace BatchSteps

@@ -1,0 +1,119 @@
+#include "batch/BatchTable.h"
+
+#include "db/Sql.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <stdexcept>
+
+namespace herd {
+
+BatchTable::BatchTable(const char* table, const char* idColumn, QStringList columns)
+    : m_table(QString::fromLatin1(table))
+    , m_id(QString::fromLatin1(idColumn))
+    , m_columns(std::move(columns)) {}
+
+QString BatchTable::knownColumn(const QString& column) const {
+    for (const QString& c : m_columns)
+        if (c.compare(column, Qt::CaseInsensitive) == 0)
+            return c;
+    throw std::invalid_argument("Unknown batch column " + column.toStdString());
+}
+
+int BatchTable::count() const {
+    return Sql::value(QStringLiteral("SELECT COUNT(*) FROM %1").arg(m_table)).toInt();
+}
+
+QList<BatchRow> BatchTable::select(const QString& where) const {
+    QSqlQuery q =
+        Sql::exec(QStringLiteral("SELECT * FROM %1 %2 ORDER BY %3").arg(m_table, where, m_id));
+    QList<BatchRow> rows;
+    while (q.next()) {
+        const QSqlRecord record = q.record();
+        QVariantMap values;
+        for (int i = 0; i < record.count(); ++i)
+            values.insert(record.fieldName(i), record.value(i));
+        rows.append(BatchRow(values.value(m_id).toInt(), values));
+    }
+    return rows;
+}
+
+QList<BatchRow> BatchTable::rows() const {
+    return select({});
+}
+
+QList<BatchRow> BatchTable::faultyRows() const {
+    return select(QStringLiteral("WHERE status_zaznamu = 0"));
+}
+
+int BatchTable::faultyCount() const {
+    return Sql::value(
+               QStringLiteral("SELECT COUNT(*) FROM %1 WHERE status_zaznamu = 0").arg(m_table))
+        .toInt();
+}
+
+int BatchTable::uncheckedCount() const {
+    return Sql::value(
+               QStringLiteral("SELECT COUNT(*) FROM %1 WHERE status_zaznamu IS NULL").arg(m_table))
+        .toInt();
+}
+
+int BatchTable::insert(const QVariantMap& values) const {
+    QStringList names;
+    QStringList marks;
+    QVariantList bound;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        names.append(knownColumn(it.key()));
+        marks.append(QStringLiteral("?"));
+        bound.append(it.value());
+    }
+    const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 () VALUES ()").arg(m_table)
+                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(m_table, names.join(QStringLiteral(", ")),
+                                                   marks.join(QStringLiteral(", ")));
+    return Sql::exec(sql, bound).lastInsertId().toInt();
+}
+
+void BatchTable::update(int id, const QVariantMap& values) const {
+    QStringList sets{QStringLiteral("status_zaznamu = NULL"), QStringLiteral("ERR_oznam = NULL")};
+    QVariantList bound;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        sets.append(knownColumn(it.key()) + QStringLiteral(" = ?"));
+        bound.append(it.value());
+    }
+    bound.append(id);
+    Sql::exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                  .arg(m_table, sets.join(QStringLiteral(", ")), m_id),
+              bound);
+}
+
+void BatchTable::remove(int id) const {
+    Sql::exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_table, m_id), {id});
+}
+
+void BatchTable::clear() const {
+    Sql::exec(QStringLiteral("DELETE FROM %1").arg(m_table));
+}
+
+void BatchTable::setVerdict(int id, bool good, const QString& message) const {
+    Sql::exec(QStringLiteral("UPDATE %1 SET status_zaznamu = ?, ERR_oznam = ? WHERE %2 = ?")
+                  .arg(m_table, m_id),
+              {good ? 1 : 0, message, id});
+}
+
+void BatchTable::markFaultyWhere(const QVariantMap& equal, const QString& message,
+                                 bool keepEarlier) const {
+    QStringList conditions;
+    QVariantList bound{message};
+    for (auto it = equal.cbegin(); it != equal.cend(); ++it) {
+        conditions.append(knownColumn(it.key()) + QStringLiteral(" = ?"));
+        bound.append(it.value());
+    }
+    if (keepEarlier)
+        conditions.append(QStringLiteral("COALESCE(status_zaznamu, 1) = 1"));
+    Sql::exec(QStringLiteral("UPDATE %1 SET status_zaznamu = 0, ERR_oznam = ? WHERE %2")
+                  .arg(m_table, conditions.join(QStringLiteral(" AND "))),
+              bound);
+}
+
+} // namespace herd

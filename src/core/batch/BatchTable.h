@@ -1,0 +1,56 @@
+#pragma once
+
+#include "batch/BatchRow.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+
+namespace herd {
+
+// A batch table in the database (davka_zar, davka_ins, …): the rows the user
+// types, with the check's verdict in status_zaznamu (1 good, 0 faulty, NULL
+// not checked since the last change) and ERR_oznam. Every change made through
+// here resets the changed row's verdict, so an edited row is never applied
+// unchecked. Names come from the batch kind's fixed list, values are bound.
+class BatchTable {
+public:
+    BatchTable(const char* table, const char* idColumn, QStringList columns);
+
+    const QString& name() const { return m_table; }
+    const QString& idColumn() const { return m_id; }
+    // The typed columns, in the order of the entry form.
+    const QStringList& columns() const { return m_columns; }
+
+    int count() const;
+    // Rows in table order (by key).
+    QList<BatchRow> rows() const;
+    QList<BatchRow> faultyRows() const;
+    int faultyCount() const;
+    // Rows changed since the last check.
+    int uncheckedCount() const;
+
+    // Inserts a row of typed values (missing columns stay NULL); returns its key.
+    int insert(const QVariantMap& values) const;
+    void update(int id, const QVariantMap& values) const;
+    void remove(int id) const;
+    void clear() const;
+
+    // The check's verdict for one row; a good row gets the blank message.
+    void setVerdict(int id, bool good, const QString& message = QStringLiteral(" ")) const;
+    // Marks faulty every row whose columns hold the given values; with
+    // keepEarlier, a row already marked keeps its first message.
+    void markFaultyWhere(const QVariantMap& equal, const QString& message,
+                         bool keepEarlier = false) const;
+
+private:
+    QString knownColumn(const QString& column) const;
+    QList<BatchRow> select(const QString& where) const;
+
+    QString m_table;
+    QString m_id;
+    QStringList m_columns;
+};
+
+} // namespace herd

@@ -1,0 +1,85 @@
+#include "batch/BatchTableModel.h"
+
+#include "batch/CheckedBatch.h"
+#include "common/DateText.h"
+
+#include <QColor>
+
+namespace herd {
+
+BatchTableModel::BatchTableModel(CheckedBatch& batch, QStringList columns, QStringList titles,
+                                 QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_batch(batch)
+    , m_columns(std::move(columns))
+    , m_titles(std::move(titles)) {}
+
+int BatchTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int BatchTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant BatchTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    const BatchRow& row = m_rows.at(index.row());
+    // Faulty rows stand out in the grid.
+    if (role == Qt::ForegroundRole) {
+        const QVariant status = row.value(QStringLiteral("status_zaznamu"));
+        return !status.isNull() && status.toInt() == 0 ? QVariant(QColor(Qt::darkRed)) : QVariant();
+    }
+    if (role != Qt::DisplayRole)
+        return {};
+    const QVariant v = row.value(m_columns.at(index.column()));
+    if (v.typeId() == QMetaType::QDate)
+        return DateText::dotted(v.toDate());
+    return v;
+}
+
+QVariant BatchTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return m_titles.value(section);
+    return section + 1;
+}
+
+int BatchTableModel::indexOf(int id) const {
+    for (int i = 0; i < m_rows.size(); ++i)
+        if (m_rows.at(i).id() == id)
+            return i;
+    return -1;
+}
+
+void BatchTableModel::reload() {
+    beginResetModel();
+    m_rows = m_batch.table().rows();
+    endResetModel();
+}
+
+int BatchTableModel::insertValues(const QVariantMap& values) {
+    const int id = m_batch.table().insert(values);
+    changed();
+    return indexOf(id);
+}
+
+void BatchTableModel::updateValues(int index, const QVariantMap& values) {
+    m_batch.table().update(m_rows.at(index).id(), values);
+    changed();
+}
+
+void BatchTableModel::removeAt(int index) {
+    m_batch.table().remove(m_rows.at(index).id());
+    changed();
+}
+
+void BatchTableModel::changed() {
+    m_batch.state().clear();
+    reload();
+    emit batchChanged();
+}
+
+} // namespace herd

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "batch/BatchRow.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QStringList>
+
+namespace herd {
+
+class CheckedBatch;
+
+// The rows of a batch table for a grid and an entry form. Every change goes
+// straight to the database through the batch table and clears the batch's
+// checked state: a batch is applied only as it was checked.
+class BatchTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // The grid shows the given columns (of the batch table, or ERR_oznam)
+    // under the given titles.
+    BatchTableModel(CheckedBatch& batch, QStringList columns, QStringList titles,
+                    QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    const BatchRow& row(int index) const { return m_rows.at(index); }
+    int indexOf(int id) const;
+
+    // Reads the batch table again.
+    void reload();
+    // Writes a new row; returns its index.
+    int insertValues(const QVariantMap& values);
+    void updateValues(int index, const QVariantMap& values);
+    void removeAt(int index);
+
+signals:
+    // The batch was changed through the model.
+    void batchChanged();
+
+private:
+    void changed();
+
+    CheckedBatch& m_batch;
+    QStringList m_columns;
+    QStringList m_titles;
+    QList<BatchRow> m_rows;
+};
+
+} // namespace herd

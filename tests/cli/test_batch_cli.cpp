@@ -1,0 +1,115 @@
+// "wgravolenta-cli batch enrolment" run as a user runs it, against a test database.
+#include "../card/EnrolmentRows.h"
+#include "CliHome.h"
+#include "HerdFixture.h"
+#include "TestDatabase.h"
+#include "db/Sql.h"
+
+#include <QTest>
+#include <memory>
+
+using namespace herd;
+
+namespace {
+
+int count(const char* table) {
+    return Sql::value(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))).toInt();
+}
+
+} // namespace
+
+class TestBatchCli : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<CliHome> m_home;
+
+    CliRun cli(const QStringList& args) { return m_home->run(args); }
+    CliRun batch(const char* action) {
+        return cli({"--farm", "123456", "batch", "enrolment", QString::fromLatin1(action)});
+    }
+
+private slots:
+    void init() {
+        m_db = std::make_unique<TestDatabase>();
+        m_home = std::make_unique<CliHome>(*m_db);
+        HerdFixture::insertFarm(QStringLiteral("123456"), QStringLiteral("Farma Dolné Vestenice"));
+    }
+    void cleanup() {
+        m_home.reset();
+        m_db.reset();
+    }
+
+    void checkListsTheFaultyRows() {
+        Sql::exec(
+            QStringLiteral("INSERT INTO tpraspev (cislo_farmy, chovatel_chov, prasnica_farma) "
+                           "VALUES ('123456', '01', '00007')"));
+        EnrolmentRows::insert({EnrolmentRows::sow("7"), EnrolmentRows::sow("8")});
+        for (const char* action : {"check", "apply"}) {
+            const CliRun run = batch(action);
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.out.contains(QStringLiteral("CHYBA: Kontrola dávky vstupných údajov: "
+                                                     "Dávka obsahuje chybné záznamy !")),
+                     qPrintable(run.out.join('\n')));
+            QVERIFY(
+                run.out.contains(QStringLiteral("  00007 chov 01: * Prasnica je už evidovaná !")));
+            QCOMPARE(run.out.filter(QStringLiteral("0000")).size(), 1);
+        }
+        QCOMPARE(count("tpraspev"), 1);
+    }
+
+    void applyChecksFirstThenWrites() {
+        EnrolmentRows::insert({EnrolmentRows::sow("7"), EnrolmentRows::sow("8")});
+        const CliRun run = batch("apply");
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err + run.out.join('\n')));
+        QCOMPARE(run.out.mid(0, 2),
+                 (QStringList{"INFORMÁCIA: Kontrola dávky vstupných údajov: Dávka je bez "
+                              "chybných záznamov !",
+                              "INFORMÁCIA: Aktualizácia databázy: Databáza je aktualizovaná "
+                              "dávkou - zaradenia !"}));
+        QCOMPARE(count("tpraspev"), 2);
+        QCOMPARE(count("dos1"), 2);
+        // The applied batch stays until it is cleared; applied again, its
+        // sows are found registered.
+        QCOMPARE(batch("apply").exitCode, 1);
+        QCOMPARE(count("tpraspev"), 2);
+        QCOMPARE(batch("clear").exitCode, 0);
+        QCOMPARE(count("davka_zar"), 0);
+        const CliRun empty = batch("check");
+        QCOMPARE(empty.exitCode, 1);
+        QVERIFY(empty.out.contains(QStringLiteral(
+            "CHYBA: Kontrola dávky vstupných údajov: Nie je vytvorená dávka vstupných údajov !")));
+    }
+
+    void incompleteBatchIsNotApplied() {
+        QVariantMap row = EnrolmentRows::sow("9");
+        row.insert(QStringLiteral("Plemeno_KU"), QVariant());
+        EnrolmentRows::insert({EnrolmentRows::sow("8"), row});
+        const CliRun run = batch("apply");
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.contains(QStringLiteral(
+            "CHYBA: Kontrola dávky vstupných údajov: Dávka obsahuje neúplné záznamy !")));
+        QCOMPARE(count("tpraspev"), 0);
+    }
+
+    void wrongUse_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("no farm") << QStringList{"batch", "enrolment", "check"} << 2;
+        QTest::newRow("unknown kind")
+            << QStringList{"--farm", "123456", "batch", "mating", "check"} << 2;
+        QTest::newRow("unknown action")
+            << QStringList{"--farm", "123456", "batch", "enrolment", "run"} << 2;
+        QTest::newRow("unknown farm")
+            << QStringList{"--farm", "999999", "batch", "enrolment", "check"} << 1;
+    }
+    void wrongUse() {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        const CliRun run = cli(args);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY(!run.err.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatchCli)
+#include "test_batch_cli.moc"
