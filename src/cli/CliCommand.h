@@ -26,5 +26,8 @@ int runExport(const QStringList& args, Io& io);
 int runReport(const QStringList& args, Io& io);
 // Runs "farm list" and "farm choose NUMBER" (the number may come from --farm).
 int runFarm(const QStringList& args, const Options& options, Io& io);
+// Runs "sow NUMBER [--herd HERD]" for the farm of --farm: card, status with the
+// expected action, performance and movements as text.
+int runSow(const QStringList& args, const Options& options, Io& io);
 
 } // namespace cli

@@ -25,6 +25,8 @@ const char* usage =
     "             vytvorí súbory XML dokladov obdobia a zbalí ich do ROZA_qtm.zip\n"
     "  report NÁZOV [--param NÁZOV=HODNOTA ...] --sql \"SELECT ...\" --pdf SÚBOR\n"
     "             [--project SÚBOR]  vytlačí zostavu na riadky príkazu SELECT do PDF\n"
+    "  --farm ČÍSLO sow PRASNICA [--herd CHOV]\n"
+    "             vypíše kartu, status, úžitkovosť a pohyby prasnice\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
 
 // Takes "--farm NUMBER" and "--farm=NUMBER" out of the arguments. False when
@@ -79,6 +81,8 @@ int main(int argc, char** argv) {
         return cli::runReport(args, io);
     if (command == QLatin1String("farm"))
         return cli::runFarm(args, options, io);
+    if (command == QLatin1String("sow"))
+        return cli::runSow(args, options, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;
     return 2;
 }
