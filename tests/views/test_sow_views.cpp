@@ -1,8 +1,11 @@
 // The statements and rules behind the sow panel, on a small herd of two
 // herds that share a sow number (fixture sow_views.sql).
+#include "../reports/PdfText.h"
 #include "HerdFixture.h"
 #include "TestDatabase.h"
 #include "db/Sql.h"
+#include "reports/ReportData.h"
+#include "reports/ReportEngine.h"
 #include "views/DisplayFormat.h"
 #include "views/ExpectedAction.h"
 #include "views/HerdList.h"
@@ -14,8 +17,11 @@
 #include "views/SowStatus.h"
 #include "views/SowVeterinary.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace herd;
@@ -335,6 +341,29 @@ private slots:
         QCOMPARE(HerdList::countText(0), QStringLiteral(" "));
     }
 
+    void listPrintout() {
+        QSqlQuery list =
+            HerdList::run(SowLists::catalog(), choiceIndex(" Aktívne podľa plemena/ CPH"), farm,
+                          QStringLiteral("11000000 Biela ušľachtilá"));
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("zoznam.pdf"));
+        ReportEngine engine(ReportEngine::herdProject());
+        engine.setParameter(QStringLiteral("Farma"), farm);
+        QCOMPARE(engine.printToPdf(SowLists::catalog().report, ReportData::fromQuery(list), pdf),
+                 1);
+        if (const QString shots = qEnvironmentVariable("WG_SHOTS_DIR"); !shots.isEmpty())
+            QFile::copy(pdf, QDir(shots).filePath(QStringLiteral("zoznam.pdf")));
+        const QString page = pdfPages(pdf).value(0);
+        QVERIFY2(page.contains(QStringLiteral("Zoznam prasníc")), qPrintable(page));
+        // Best total breeding value first, in the layout's formats.
+        const qsizetype first = page.indexOf(QStringLiteral("00020"));
+        const qsizetype second = page.indexOf(QStringLiteral("00012"));
+        QVERIFY(first > 0 && second > first);
+        QVERIFY2(page.contains(QStringLiteral("112,2")), qPrintable(page));
+        QVERIFY(page.contains(QStringLiteral("05.05.2022")));
+        QVERIFY(page.contains(QStringLiteral("Počet záznamov: 3")));
+    }
+
     void displayFormats_data() {
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<int>("decimals");
@@ -347,6 +376,12 @@ private slots:
         QTest::newRow("NULL") << QVariant() << 1 << 1 << "";
         QTest::newRow("negative") << QVariant(-0.04) << 1 << 1 << "0";
     }
+    void cellTexts() {
+        QCOMPARE(DisplayFormat::text(QDate(2024, 3, 5)), QStringLiteral("05.03.2024"));
+        QCOMPARE(DisplayFormat::text(QStringLiteral("905.50")), QStringLiteral("905,50"));
+        QCOMPARE(DisplayFormat::text(QStringLiteral("1101 00045")), QStringLiteral("1101 00045"));
+        QCOMPARE(DisplayFormat::text(QVariant()), QString());
+    }
     void displayFormats() {
         QFETCH(QVariant, value);
         QFETCH(int, decimals);
@@ -356,5 +391,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSowViews)
+QTEST_MAIN(TestSowViews)
 #include "test_sow_views.moc"

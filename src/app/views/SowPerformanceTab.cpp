@@ -98,6 +98,7 @@ void SowPerformanceTab::drawChart(const SowKey& key) {
     x->setTitleText(QStringLiteral("Poradie vrhu"));
     auto* y = new QValueAxis;
     y->setRange(0, top + 2);
+    y->applyNiceNumbers(); // whole ticks that a count can be read against
     y->setLabelFormat(QStringLiteral("%d"));
     y->setTitleText(QStringLiteral("Počet ks."));
     chart->addAxis(x, Qt::AlignBottom);

@@ -4,6 +4,7 @@
 #include "common/Rounding.h"
 
 #include <QDate>
+#include <QRegularExpression>
 
 namespace herd::DisplayFormat {
 
@@ -37,7 +38,12 @@ QString text(const QVariant& value) {
         return {};
     if (value.typeId() == QMetaType::QDate || value.typeId() == QMetaType::QDateTime)
         return DateText::dotted(value.toDate());
-    return value.toString();
+    QString text = value.toString();
+    // Decimals (the driver gives DECIMAL columns as text) carry the decimal comma.
+    static const QRegularExpression decimalNumber(QStringLiteral("^-?\\d+\\.\\d+$"));
+    if (value.typeId() == QMetaType::Double || decimalNumber.match(text).hasMatch())
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
 }
 
 } // namespace herd::DisplayFormat

@@ -31,8 +31,8 @@ QSqlQuery progenyTest(const SowKey& key) {
 
 QSqlQuery anamnesis(const SowKey& key) {
     static const QString litterColumns =
-        QStringLiteral("p.kod_charvrh,p.kod_vyv,p.plemeno_vu,p.vsetky_nar,p.zivo_nar,"
-                       "p.datum_odstavu,p.pocet_dochov,p.hmotnost_vrhu_dochov,p.medzidobie ");
+        QStringLiteral("p.kod_charvrh,p.plemeno_vu,p.vsetky_nar,p.zivo_nar,p.datum_odstavu,"
+                       "p.pocet_dochov,p.hmotnost_vrhu_dochov,p.medzidobie,p.kod_vyv ");
     // Matings join their litter only on the same day, which never happens, so
     // mating rows carry empty litter columns; the litters come from their own
     // select (also for a sow whose matings are not on record).
