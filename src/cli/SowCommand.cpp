@@ -26,14 +26,24 @@ struct Line {
     int decimals = -1; // -1: as text
 };
 
+// One line per caption; a line without a caption continues the one before.
 void print(Io& io, const QSqlQuery& row, std::initializer_list<Line> lines) {
+    bool open = false;
     for (const Line& line : lines) {
         const QVariant value = row.value(QString::fromLatin1(line.field));
-        io.out << "  " << QString::fromUtf8(line.caption).leftJustified(28)
-               << (line.decimals < 0 ? DisplayFormat::text(value)
-                                     : DisplayFormat::decimal(value, line.decimals))
-               << "\n";
+        const QString text = line.decimals < 0 ? DisplayFormat::text(value)
+                                               : DisplayFormat::decimal(value, line.decimals);
+        if (*line.caption) {
+            if (open)
+                io.out << "\n";
+            io.out << "  " << QString::fromUtf8(line.caption).leftJustified(28) << text;
+            open = true;
+        } else {
+            io.out << " " << text;
+        }
     }
+    if (open)
+        io.out << "\n";
 }
 
 int show(const SowKey& key, Io& io) {
