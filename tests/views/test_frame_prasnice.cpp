@@ -77,7 +77,7 @@ private slots:
         m_window = std::make_unique<MainWindow>(m_db->settings());
         m_window->state().aktFarma = QStringLiteral("100001");
         m_window->state().aktChov = QStringLiteral("01");
-        m_window->resize(1180, 760);
+        m_window->resize(980, 720); // the window's own size
         m_window->show();
         m_window->switchModule(MainWindow::Module::Osipane);
         m_dialogs->shown.clear();

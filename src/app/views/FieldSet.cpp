@@ -15,6 +15,8 @@ void FieldSet::addRow(QWidget* parent, QGridLayout* grid, int row,
     for (const Field& f : fields) {
         const QString caption = QString::fromUtf8(f.caption);
         if (!cell || !caption.isEmpty()) {
+            if (cell)
+                cell->addStretch(1);
             auto* label = new QLabel(caption, parent);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grid->addWidget(label, row, column++);
@@ -34,7 +36,8 @@ QLineEdit* FieldSet::make(QWidget* parent, const Field& f) {
     edit->setObjectName(QStringLiteral("DBEdit") + name);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::ClickFocus);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * f.chars + 12);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * f.chars + 8);
+    edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_fields.insert(name.toLower(), edit);
     return edit;
 }

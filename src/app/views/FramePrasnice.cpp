@@ -56,11 +56,7 @@ FramePrasnice::FramePrasnice(const ShellState& state, std::function<void(const Q
 
     m_tabs->tabBar()->installEventFilter(this);
     m_tabs->installEventFilter(this);
-    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index != Zoznamy)
-            m_lists->reset();
-        loadActive();
-    });
+    connect(m_tabs, &QTabWidget::currentChanged, this, &FramePrasnice::loadActive);
     connect(m_herds, &QComboBox::activated, this, [this] {
         m_key.chov = m_herds->currentText();
         loadActive();
@@ -91,7 +87,6 @@ void FramePrasnice::showCard() {
             m_tabs->setTabVisible(i, true);
         m_tabs->setCurrentIndex(Karta);
         m_tabs->setTabVisible(Zoznamy, false);
-        m_lists->reset();
     }
     m_key = {};
     m_tabs->tabBar()->setFocus(Qt::OtherFocusReason);

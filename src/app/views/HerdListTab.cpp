@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlQueryModel>
@@ -36,8 +37,10 @@ HerdListTab::HerdListTab(const HerdListCatalog& catalog, const QString& groupBox
     for (const ListChoice& c : catalog.choices)
         m_choice->addItem(c.text);
     m_choice->setCurrentIndex(-1);
-    m_choice->setMinimumContentsLength(32);
-    m_second->setMinimumContentsLength(32);
+    m_choice->setMinimumContentsLength(24);
+    m_choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_second->setMinimumContentsLength(24);
+    m_second->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_grid->setTitles(catalog.columns);
     m_grid->setDecimals(QStringLiteral("priem_medzidobie"), 1);
     m_grid->setDecimals(QStringLiteral("blup_celkplemHodnota"), 1);
@@ -124,4 +127,10 @@ void HerdListTab::reset() {
     m_grid->clearRows();
     if (m_shell.message)
         m_shell.message(QStringLiteral(" "));
+}
+
+void HerdListTab::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) // minimising the window leaves the list as it is
+        reset();
+    QWidget::hideEvent(event);
 }

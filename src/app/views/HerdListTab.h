@@ -38,6 +38,10 @@ public slots:
     // Leaving the lists: no list chosen, nothing shown, the count blanked.
     void reset();
 
+protected:
+    // Leaving the lists (another tab, another node) clears them.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void showRows(int choice, const QString& secondItem, const herd::Notice& emptyList);
 

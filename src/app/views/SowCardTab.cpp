@@ -7,6 +7,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSqlRecord>
@@ -26,11 +27,11 @@ SowCardTab::SowCardTab(QWidget* parent)
     m_fields.addRow(m_box, grid, 0,
                     {{"prasnica :", "prasnica_farma", 6},
                      {"narodená :", "datum_narodenia", 10},
-                     {"ušné číslo :", "usne_cislo", 29}});
+                     {"ušné číslo :", "usne_cislo", 24}});
     m_fields.addRow(m_box, grid, 1,
                     {{"import :", "kod_krajiny_num", 3},
-                     {"plemeno :", "plemeno_ku", 9},
-                     {"", "nazov_plemena", 20},
+                     {"plemeno :", "plemeno_ku", 8},
+                     {"", "nazov_plemena", 16},
                      {"chovateľ :", "chovatel", 12}});
     m_fields.addRow(m_box, grid, 2,
                     {{"farma :", "cislo_farmy", 7},
@@ -41,8 +42,8 @@ SowCardTab::SowCardTab(QWidget* parent)
                     {{"medzidobie :", "priem_medzidobie", 6},
                      {"cecky :", "cecky", 3},
                      {"genofond :", "kod_genofond", 2},
-                     {"", "nazov", 20}});
-    m_fields.addRow(m_box, grid, 4, {{"vyradená :", "datum_vyradenia", 10}});
+                     {"", "nazov", 16}});
+    m_fields.addAt(m_box, grid, 4, 2, {"vyradená :", "datum_vyradenia", 10});
     m_fields.setDecimals(QStringLiteral("priem_medzidobie"), 1);
     m_fields.setDecimals(QStringLiteral("blup_celkPlemHodnota"), 1);
     m_fields.setDecimals(QStringLiteral("pslan"), 2);
@@ -98,8 +99,11 @@ SowCardTab::SowCardTab(QWidget* parent)
                       {"datum_preverenia", "dátum preverenia"}});
     for (const char* f : {"vsz", "mld", "stehno", "cmc", "vyska_slaniny"})
         m_vjh->setDecimals(QString::fromLatin1(f), 2);
-    layout->addWidget(m_anamBox, 3);
-    layout->addWidget(m_vjhBox, 1);
+    // A sow has few progeny-test rows; the anamnesis takes the height.
+    m_vjh->setMaximumHeight(m_vjh->verticalHeader()->defaultSectionSize() * 3 +
+                            m_vjh->horizontalHeader()->sizeHint().height() + 4);
+    layout->addWidget(m_anamBox, 1);
+    layout->addWidget(m_vjhBox);
     hideGrids();
 }
 

@@ -12,10 +12,11 @@ class SowCardTab : public SowTab {
 public:
     explicit SowCardTab(QWidget* parent = nullptr);
     void load(const herd::SowKey& key) override;
-    // GroupBoxPrasniceKartaOsipanejExit: hides both grids.
-    void hideGrids();
 
 private:
+    // The grids show only when their query has rows.
+    void hideGrids();
+
     QWidget* m_intervalLabel;
     QGroupBox* m_anamBox;
     QGroupBox* m_vjhBox;

@@ -23,7 +23,7 @@ SowPerformanceTab::SowPerformanceTab(QWidget* parent)
     m_fields.addRow(m_box, header, 0,
                     {{"prasnica :", "prasnica_farma", 6},
                      {"narodená :", "datum_narodenia", 10},
-                     {"ušné číslo :", "usne_cislo", 29}});
+                     {"ušné číslo :", "usne_cislo", 24}});
     header->setColumnStretch(6, 1);
     layout->addLayout(header);
 

@@ -7,6 +7,7 @@
 
 class QGroupBox;
 class QSqlQuery;
+class QVBoxLayout;
 
 // One card tab of the sow panel: a group box that the shell captions, the
 // sow's header fields, and its own contents. Every entry reloads it.
@@ -23,7 +24,7 @@ public:
 protected:
     // Lays the header row (number, birth date, ear number, import, breed) out
     // at the top of the group box; returns the layout that follows it.
-    class QVBoxLayout* addHeader(bool withOrigin);
+    QVBoxLayout* addHeader(bool withOrigin);
     // Moves to the first row and fills the header; false when there is none.
     bool fillHeader(QSqlQuery& query);
 

@@ -43,8 +43,8 @@ SowVeterinaryTab::SowVeterinaryTab(QWidget* parent)
     buildEditing(m_editBox);
     buildReport(m_reportBox);
     auto* row = new QHBoxLayout;
-    row->addWidget(m_editBox, 3);
-    row->addWidget(m_reportBox, 2);
+    row->addWidget(m_editBox, 1);
+    row->addWidget(m_reportBox);
     layout->addLayout(row, 1);
 }
 
@@ -99,7 +99,8 @@ void SowVeterinaryTab::buildEditing(QWidget* box) {
 void SowVeterinaryTab::buildReport(QWidget* box) {
     m_choice = new QComboBox(box);
     m_choice->setObjectName(QStringLiteral("ComboBoxVUDop"));
-    m_choice->setMinimumContentsLength(24);
+    m_choice->setMinimumContentsLength(16);
+    m_choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_date = new QLineEdit(box);
     m_date->setObjectName(QStringLiteral("MaskEditVUDop"));
     m_date->setInputMask(dateMask);
