@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 
 namespace cli {
 
@@ -17,6 +18,11 @@ struct Options {
     // "--farm NUMBER": the farm the command works on.
     QString farm;
 };
+
+// Opens the configured database (starting the private server when it is the
+// one configured), runs the work and closes it again; a missing password or
+// a database error is reported on err with exit status 1.
+int withDatabase(Io& io, const std::function<int()>& work);
 
 // Runs "db init|status|start|stop"; returns the process exit status.
 int runDb(const QStringList& args, Io& io);

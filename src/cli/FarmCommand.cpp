@@ -1,7 +1,4 @@
 #include "CliCommand.h"
-#include "db/Config.h"
-#include "db/Session.h"
-#include "db/SqlError.h"
 #include "farms/FarmChoice.h"
 #include "farms/FarmRegistry.h"
 #include "farms/TreeText.h"
@@ -58,19 +55,8 @@ int runFarm(const QStringList& args, const Options& options, Io& io) {
         io.err << "Chýba číslo farmy: farm choose ČÍSLO\n";
         return 2;
     }
-    const Config config = Config::load();
-    try {
-        Session session(config);
-        if (session.needsLogin()) {
-            io.err << "V nastaveniach chýba heslo k databáze (" << config.settingsPath() << ").\n";
-            return 1;
-        }
-        session.start(PrivateServer::Mode::Owned);
-        return action == QLatin1String("list") ? list(io) : choose(farm, io);
-    } catch (const SqlError& e) {
-        io.err << "Chyba: " << e.text() << "\n";
-        return 1;
-    }
+    return withDatabase(
+        io, [&] { return action == QLatin1String("list") ? list(io) : choose(farm, io); });
 }
 
 } // namespace cli

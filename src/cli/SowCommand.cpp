@@ -1,9 +1,6 @@
 #include "CliCommand.h"
 #include "common/DateText.h"
 #include "common/Padding.h"
-#include "db/Config.h"
-#include "db/Session.h"
-#include "db/SqlError.h"
 #include "views/DisplayFormat.h"
 #include "views/ExpectedAction.h"
 #include "views/SowCard.h"
@@ -143,14 +140,7 @@ int runSow(const QStringList& arguments, const Options& options, Io& io) {
         return 2;
     }
     const QString number = padLeftZeros(args.first(), Width::Sow);
-    const Config config = Config::load();
-    try {
-        Session session(config);
-        if (session.needsLogin()) {
-            io.err << "V nastaveniach chýba heslo k databáze (" << config.settingsPath() << ").\n";
-            return 1;
-        }
-        session.start(PrivateServer::Mode::Owned);
+    return withDatabase(io, [&] {
         if (herd.isEmpty()) {
             const QStringList herds = SowKey::herdsOf(options.farm, number);
             if (herds.size() > 1) {
@@ -161,10 +151,7 @@ int runSow(const QStringList& arguments, const Options& options, Io& io) {
             herd = herds.value(0);
         }
         return show({options.farm, herd, number}, io);
-    } catch (const SqlError& e) {
-        io.err << "Chyba: " << e.text() << "\n";
-        return 1;
-    }
+    });
 }
 
 } // namespace cli

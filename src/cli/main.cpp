@@ -1,4 +1,7 @@
 #include "CliCommand.h"
+#include "db/Config.h"
+#include "db/Session.h"
+#include "db/SqlError.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -9,6 +12,22 @@ namespace cli {
 Io::Io()
     : out(stdout)
     , err(stderr) {}
+
+int withDatabase(Io& io, const std::function<int()>& work) {
+    const herd::Config config = herd::Config::load();
+    try {
+        herd::Session session(config);
+        if (session.needsLogin()) {
+            io.err << "V nastaveniach chýba heslo k databáze (" << config.settingsPath() << ").\n";
+            return 1;
+        }
+        session.start(herd::PrivateServer::Mode::Owned);
+        return work();
+    } catch (const herd::SqlError& e) {
+        io.err << "Chyba: " << e.text() << "\n";
+        return 1;
+    }
+}
 } // namespace cli
 
 namespace {

@@ -2,6 +2,7 @@
 // current farm through the combo box and the trees it fills.
 #include "HerdFixture.h"
 #include "ScriptedDialogs.h"
+#include "Shots.h"
 #include "TestDatabase.h"
 #include "db/Sql.h"
 #include "farms/FarmChoice.h"
@@ -43,14 +44,6 @@ QTreeWidgetItem* findNode(QTreeWidget* tree, const QStringList& path) {
         item = next;
     }
     return item;
-}
-
-// Saves a picture of the widget when WG_SHOTS_DIR names a folder.
-void shoot(QWidget* widget, const QString& name) {
-    const QString dir = qEnvironmentVariable("WG_SHOTS_DIR");
-    QCoreApplication::processEvents(); // let the layouts settle first
-    if (!dir.isEmpty())
-        widget->grab().save(QDir(dir).filePath(name));
 }
 
 } // namespace

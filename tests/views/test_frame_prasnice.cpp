@@ -4,6 +4,7 @@
 // a sow number.
 #include "HerdFixture.h"
 #include "ScriptedDialogs.h"
+#include "Shots.h"
 #include "TestDatabase.h"
 #include "db/Sql.h"
 #include "shell/ContentArea.h"
@@ -29,20 +30,6 @@
 #include <memory>
 
 using namespace herd;
-
-namespace {
-
-// Saves a picture of the widget when WG_SHOTS_DIR names a folder.
-void shot(QWidget* widget, const QString& name) {
-    const QString dir = qEnvironmentVariable("WG_SHOTS_DIR");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    QCoreApplication::processEvents();
-    widget->grab().save(QDir(dir).filePath(name));
-}
-
-} // namespace
 
 class TestFramePrasnice : public QObject {
     Q_OBJECT
@@ -125,18 +112,18 @@ private slots:
         QVERIFY(herds->isVisibleTo(panel()));
         QCOMPARE(herds->count(), 2);
         QVERIFY(m_dialogs->shown.isEmpty());
-        shot(m_window.get(), QStringLiteral("0-karta.png"));
+        shoot(m_window.get(), QStringLiteral("0-karta.png"));
 
         openTab(FramePrasnice::Status);
         QCOMPARE(field("nazov_akcie")->text(), QStringLiteral("Odstav"));
         QCOMPARE(field("ocak_kod")->text(), QStringLiteral("05"));
         QCOMPARE(field("ocak_od")->text(), QStringLiteral("10.05.2024"));
         QCOMPARE(field("ocak_do")->text(), QStringLiteral("13.05.2024"));
-        shot(m_window.get(), QStringLiteral("1-status.png"));
+        shoot(m_window.get(), QStringLiteral("1-status.png"));
 
         openTab(FramePrasnice::Rodokmen);
         QCOMPARE(field("rmatka")->text(), QStringLiteral("04 07 123 01  00123"));
-        shot(m_window.get(), QStringLiteral("2-rodokmen.png"));
+        shoot(m_window.get(), QStringLiteral("2-rodokmen.png"));
 
         openTab(FramePrasnice::Uzitkovost);
         QCOMPARE(field("poc_vrh")->text(), QStringLiteral("4"));
@@ -150,13 +137,13 @@ private slots:
         QCOMPARE(series->barSets()[0]->color(), QColor(Qt::red));
         QCOMPARE(series->barSets()[2]->at(3), 13.0);
         QVERIFY(series->isLabelsVisible());
-        shot(m_window.get(), QStringLiteral("3-uzitkovost.png"));
+        shoot(m_window.get(), QStringLiteral("3-uzitkovost.png"));
 
         openTab(FramePrasnice::Veterinarne);
-        shot(m_window.get(), QStringLiteral("4-veterinarne.png"));
+        shoot(m_window.get(), QStringLiteral("4-veterinarne.png"));
         openTab(FramePrasnice::Pohyby);
         QCOMPARE(child<QueryGrid>("DBGridPohyby")->rows(), 14);
-        shot(m_window.get(), QStringLiteral("5-pohyby.png"));
+        shoot(m_window.get(), QStringLiteral("5-pohyby.png"));
         QVERIFY(m_dialogs->shown.isEmpty());
 
         // The other herd's sow 00012 is hers alone.
@@ -265,7 +252,7 @@ private slots:
         QCOMPARE(grid->queryModel()->index(0, 1).data().toString(), QStringLiteral("00020"));
         QCOMPARE(grid->queryModel()->index(0, 21).data().toDouble(), 112.25);
         QCOMPARE(m_window->status()->message(), QStringLiteral(" počet = 3"));
-        shot(m_window.get(), QStringLiteral("6-zoznam.png"));
+        shoot(m_window.get(), QStringLiteral("6-zoznam.png"));
 
         emit second->activated(second->findText(QStringLiteral("33000000 Duroc")));
         QVERIFY(!grid->isVisibleTo(panel()));

@@ -189,19 +189,13 @@ void SowVeterinaryTab::setEditing(bool editing) {
 }
 
 void SowVeterinaryTab::navigate(int button) {
-    const int last = int(m_actions.size()) - 1;
-    switch (button) {
+    const auto which = static_cast<RecordNavigator::Button>(button);
+    switch (which) {
     case RecordNavigator::First:
-        m_row = std::min(0, last);
-        break;
     case RecordNavigator::Prior:
-        m_row = std::max(std::min(0, last), m_row - 1);
-        break;
     case RecordNavigator::Next:
-        m_row = std::min(last, m_row + 1);
-        break;
     case RecordNavigator::Last:
-        m_row = last;
+        m_row = RecordNavigator::moved(which, m_row, int(m_actions.size()));
         break;
     case RecordNavigator::Edit:
         setEditing(m_row >= 0);

@@ -37,10 +37,8 @@ QSqlQuery pedigree(const SowKey& key) {
             QStringLiteral(",k.nazov AS nazov_krajiny,z.nazov_plemena FROM tpraspev AS t "
                            "LEFT JOIN tanimal AS p ON (p.cislo_farmy = t.cislo_farmy AND "
                            "p.jedinec = t.prasnica_farma AND "
-                           "p.chovatel_chov IN (t.chovatel_chov, '00')) "
-                           "LEFT JOIN ckrajiny AS k ON (t.kod_krajiny_num = k.kod_krajiny_num) "
-                           "LEFT JOIN czplem AS z ON (t.plemeno_ku = z.plemeno_ku) WHERE ") +
-            SowKey::where("t") +
+                           "p.chovatel_chov IN (t.chovatel_chov, '00')) ") +
+            SowSql::countryAndBreedJoins() + QStringLiteral("WHERE ") + SowKey::where("t") +
             QStringLiteral(" ORDER BY p.chovatel_chov = t.chovatel_chov DESC LIMIT 1"),
         key);
 }

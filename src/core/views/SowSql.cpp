@@ -16,6 +16,11 @@ QString breeder(const QString& a) {
         .arg(a);
 }
 
+QString countryAndBreedJoins() {
+    return QStringLiteral("LEFT JOIN ckrajiny AS k ON (t.kod_krajiny_num = k.kod_krajiny_num) "
+                          "LEFT JOIN czplem AS z ON (t.plemeno_ku = z.plemeno_ku) ");
+}
+
 QSqlQuery run(const QString& statement, const SowKey& key, const QVariantList& before) {
     return Sql::execScrollable(statement, before + key.values());
 }

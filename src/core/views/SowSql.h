@@ -12,6 +12,10 @@ QString earNumber(const QString& alias);
 // The breeder as shown: "kk oo zzz cc".
 QString breeder(const QString& alias);
 
+// The joins that name the country (k.nazov) and the breed (z.nazov_plemena)
+// of the sow row t.
+QString countryAndBreedJoins();
+
 // Runs a statement of the sow views that ends in "WHERE " + SowKey::where(alias),
 // with the key bound (after any values of its own); scrollable for grids.
 QSqlQuery run(const QString& statement, const SowKey& key, const QVariantList& before = {});

@@ -11,10 +11,9 @@ QSqlQuery status(const SowKey& key) {
                            "t.ustajnenie,t.datum_presunu,t.kod_akcie,t.datum_akcie,"
                            "k.nazov AS nazov_krajiny,z.nazov_plemena,u.druhustajnenia,"
                            "u.nazov AS nazov_ustajnenia,a.nazov AS nazov_akcie "
-                           "FROM tpraspev AS t "
-                           "LEFT JOIN ckrajiny AS k ON (t.kod_krajiny_num = k.kod_krajiny_num) "
-                           "LEFT JOIN czplem AS z ON (t.plemeno_ku = z.plemeno_ku) "
-                           "LEFT JOIN cdruhustajnenia AS u ON (t.ustajnenie = u.ustajnenie) "
+                           "FROM tpraspev AS t ") +
+            SowSql::countryAndBreedJoins() +
+            QStringLiteral("LEFT JOIN cdruhustajnenia AS u ON (t.ustajnenie = u.ustajnenie) "
                            "LEFT JOIN cakcie AS a ON (t.kod_akcie = a.kod_akcie) WHERE ") +
             SowKey::where("t"),
         key);
@@ -26,10 +25,8 @@ QSqlQuery header(const SowKey& key) {
                        "t.prasnica_farma,t.datum_narodenia,") +
             SowSql::earNumber("t") +
             QStringLiteral(",t.kod_krajiny_num,t.plemeno_ku,k.nazov AS nazov_krajiny,"
-                           "z.nazov_plemena FROM tpraspev AS t "
-                           "LEFT JOIN ckrajiny AS k ON (t.kod_krajiny_num = k.kod_krajiny_num) "
-                           "LEFT JOIN czplem AS z ON (t.plemeno_ku = z.plemeno_ku) WHERE ") +
-            SowKey::where("t"),
+                           "z.nazov_plemena FROM tpraspev AS t ") +
+            SowSql::countryAndBreedJoins() + QStringLiteral("WHERE ") + SowKey::where("t"),
         key);
 }
 
