@@ -14,6 +14,7 @@
 #include "views/HerdListTab.h"
 #include "views/SowTab.h"
 #include "widgets/QueryGrid.h"
+#include "widgets/RecordNavigator.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -22,7 +23,9 @@
 #include <QPushButton>
 #include <QSqlQueryModel>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -228,6 +231,32 @@ private slots:
         QCOMPARE(rows->rowCount(), 2);
         QCOMPARE(rows->index(1, 3).data().toString(), QStringLiteral("Odčervenie prasníc"));
         QCOMPARE(rows->index(1, 1).data().toDate(), QDate(2024, 3, 5));
+    }
+
+    void veterinaryCorrectionThroughTheNavigator() {
+        choose(QStringLiteral("00012     "), 5);
+        openTab(FramePrasnice::Veterinarne);
+        auto* nav = child<RecordNavigator>("DBNavigatorVUDop");
+        auto* date = child<QLineEdit>("DBEditVUDop");
+        auto* grid = child<QTableWidget>("DBGridVUAkt");
+        QCOMPARE(grid->rowCount(), 1);
+        QVERIFY(!nav->button(RecordNavigator::Insert)->isVisibleTo(panel()));
+        QTest::mouseClick(nav->button(RecordNavigator::Edit), Qt::LeftButton);
+        date->clear();
+        QTest::keyClicks(date, QStringLiteral("011322"));
+        QTest::mouseClick(nav->button(RecordNavigator::Post), Qt::LeftButton);
+        QCOMPARE(m_dialogs->texts(), QStringList{"Nekorektne uvedený dátum úkonu ! (dd.mm.rr)"});
+        QVERIFY(nav->button(RecordNavigator::Post)->isEnabled()); // still editing, nothing lost
+        date->clear();
+        QTest::keyClicks(date, QStringLiteral("211222"));
+        QTest::mouseClick(nav->button(RecordNavigator::Post), Qt::LeftButton);
+        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("21.12.2022"));
+        QCOMPARE(Sql::value("SELECT datum_akcie FROM tprashist WHERE kod_akcie = '14'").toDate(),
+                 QDate(2022, 12, 21));
+        QTest::mouseClick(nav->button(RecordNavigator::Delete), Qt::LeftButton);
+        QCOMPARE(m_dialogs->asked, QStringList{"Zrušiť záznam ?"});
+        QCOMPARE(grid->rowCount(), 0);
+        QCOMPARE(Sql::value("SELECT COUNT(*) FROM tprashist WHERE kod_akcie = '14'").toInt(), 0);
     }
 
     void listsWithTheCountInTheStatusBar() {

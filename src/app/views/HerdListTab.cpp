@@ -1,8 +1,6 @@
 #include "views/HerdListTab.h"
 
-#include "db/SqlError.h"
 #include "reports/ReportEngine.h"
-#include "reports/ReportError.h"
 #include "reports/ReportPreviewDialog.h"
 #include "shell/Dialogs.h"
 #include "views/HerdList.h"
@@ -42,8 +40,8 @@ HerdListTab::HerdListTab(const HerdListCatalog& catalog, const QString& groupBox
     m_second->setMinimumContentsLength(24);
     m_second->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_grid->setTitles(catalog.columns);
-    m_grid->setDecimals(QStringLiteral("priem_medzidobie"), 1);
-    m_grid->setDecimals(QStringLiteral("blup_celkplemHodnota"), 1);
+    for (const auto& [column, decimals] : catalog.decimals)
+        m_grid->setDecimals(column, decimals);
 
     auto* row = new QHBoxLayout;
     auto* label = new QLabel(catalog.label + QStringLiteral(" :"), m_box);

@@ -35,10 +35,10 @@ struct HerdListCatalog {
     QString label;                              // the caption beside the choice ("Zoznam prasníc")
     QString table;                              // fixed table name
     QList<std::pair<QString, QString>> columns; // column, grid title
+    QList<std::pair<QString, int>> decimals;    // column, decimals shown ("0.#" is 1)
     QString activeConditions;                   // kept by every list with a second choice
     QList<ListChoice> choices;
     QString report;        // report name of the printout
-    QString reportTitle;   // title of the refusal boxes of the printout
     Notice nothingToPrint; // printing with no rows listed
 };
 

@@ -40,6 +40,8 @@ HerdListCatalog build() {
     };
     for (const auto& column : columns)
         c.columns.append({QString::fromLatin1(column[0]), QString::fromUtf8(column[1])});
+    c.decimals = {{QStringLiteral("priem_medzidobie"), 1},
+                  {QStringLiteral("blup_celkplemHodnota"), 1}};
     c.activeConditions = QStringLiteral("kod_vyrKU = '00' AND kod_kategorie = '1'");
 
     c.choices.append(
@@ -87,7 +89,6 @@ HerdListCatalog build() {
            QStringLiteral("blup_celkPlemHodnota DESC"));
 
     c.report = QStringLiteral("ReportPrasniceZoznam");
-    c.reportTitle = QStringLiteral("Prasnice");
     c.nothingToPrint = err("Nie je vytvorená zostava prasníc !", "Prasnice");
     return c;
 }
