@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 
 namespace cli {
 
@@ -28,5 +29,8 @@ int runReport(const QStringList& args, Io& io);
 int runFarm(const QStringList& args, const Options& options, Io& io);
 // Runs "batch KIND check|apply|clear" on the farm of --farm (KIND: enrolment).
 int runBatch(const QStringList& args, const Options& options, Io& io);
+// Runs "sow NUMBER [--herd HERD]" for the farm of --farm: card, status with the
+// expected action, performance and movements as text.
+int runSow(const QStringList& args, const Options& options, Io& io);
 
 } // namespace cli

@@ -1,6 +1,7 @@
 #include "CliSession.h"
 
 #include "db/Session.h"
+#include "db/SqlError.h"
 
 namespace cli {
 
@@ -12,6 +13,18 @@ bool startSession(herd::Session& session, Io& io) {
     }
     session.start(herd::PrivateServer::Mode::Owned);
     return true;
+}
+
+int withDatabase(Io& io, const std::function<int()>& work) {
+    try {
+        herd::Session session(herd::Config::load());
+        if (!startSession(session, io))
+            return 1;
+        return work();
+    } catch (const herd::SqlError& e) {
+        io.err << "Chyba: " << e.text() << "\n";
+        return 1;
+    }
 }
 
 } // namespace cli

@@ -1,8 +1,5 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "db/Config.h"
-#include "db/Session.h"
-#include "db/SqlError.h"
 #include "farms/FarmChoice.h"
 #include "farms/FarmRegistry.h"
 #include "farms/TreeText.h"
@@ -59,16 +56,8 @@ int runFarm(const QStringList& args, const Options& options, Io& io) {
         io.err << "Chýba číslo farmy: farm choose ČÍSLO\n";
         return 2;
     }
-    const Config config = Config::load();
-    try {
-        Session session(config);
-        if (!startSession(session, io))
-            return 1;
-        return action == QLatin1String("list") ? list(io) : choose(farm, io);
-    } catch (const SqlError& e) {
-        io.err << "Chyba: " << e.text() << "\n";
-        return 1;
-    }
+    return withDatabase(
+        io, [&] { return action == QLatin1String("list") ? list(io) : choose(farm, io); });
 }
 
 } // namespace cli

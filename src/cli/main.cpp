@@ -1,4 +1,7 @@
 #include "CliCommand.h"
+#include "db/Config.h"
+#include "db/Session.h"
+#include "db/SqlError.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -9,6 +12,7 @@ namespace cli {
 Io::Io()
     : out(stdout)
     , err(stderr) {}
+
 } // namespace cli
 
 namespace {
@@ -27,6 +31,8 @@ const char* usage =
     "             [--project SÚBOR]  vytlačí zostavu na riadky príkazu SELECT do PDF\n"
     "  --farm ČÍSLO batch enrolment check|apply|clear\n"
     "             skontroluje, použije (po kontrole) alebo vyprázdni dávku zaradení\n"
+    "  --farm ČÍSLO sow PRASNICA [--herd CHOV]\n"
+    "             vypíše kartu, status, úžitkovosť a pohyby prasnice\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
 
 // Takes "--farm NUMBER" and "--farm=NUMBER" out of the arguments. False when
@@ -83,6 +89,8 @@ int main(int argc, char** argv) {
         return cli::runFarm(args, options, io);
     if (command == QLatin1String("batch"))
         return cli::runBatch(args, options, io);
+    if (command == QLatin1String("sow"))
+        return cli::runSow(args, options, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;
     return 2;
 }

@@ -1,4 +1,4 @@
-// "wgravolenta-cli farm" run as a user runs it, against a test database.
+// "wgravolenta-cli farm" and "sow" run as a user runs them, against a test database.
 #include "CliHome.h"
 #include "HerdFixture.h"
 #include "TestDatabase.h"
@@ -65,6 +65,35 @@ private slots:
         const CliRun run = cli({"farm", "choose", "999999"});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err.trimmed(), QStringLiteral("Farma 999999 nie je evidovaná !"));
+    }
+
+    void sowPrintsCardStatusPerformanceAndMovements() {
+        HerdFixture::load(QStringLiteral("sow_views.sql"));
+        const Run run = cli({"--farm", "100001", "sow", "12", "--herd", "1"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const QString out = run.out.join(QLatin1Char('\n'));
+        for (const char* text : {"Karta ošípanej (chov 01)", "04 07 123 01  00123 / 0004567",
+                                 "148,3", "05 Pripustenie, 10.05.2024 - 13.05.2024",
+                                 "plemeno :                   11000000 Biela ušľachtilá",
+                                 "vrh 4: všetky 15, živé 14, dochované 13",
+                                 "20.12.2022 14 Veterinárny úkon - Vakcinácia proti červienke"})
+            if (!out.contains(QString::fromUtf8(text)))
+                QFAIL(qPrintable(QStringLiteral("missing \"%1\" in:\n%2")
+                                     .arg(QString::fromUtf8(text), out.right(900))));
+    }
+
+    void sowOfTwoHerdsNeedsTheHerd() {
+        HerdFixture::load(QStringLiteral("sow_views.sql"));
+        Run run = cli({"--farm", "100001", "sow", "00012"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("v chovoch 01, 02")), qPrintable(run.err));
+        run = cli({"--farm", "100001", "sow", "00040"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(
+            run.out.contains(QStringLiteral("  Úžitkovosť je evidovaná uvedená len u prasníc !")));
+        run = cli({"--farm", "100001", "sow", "00099"});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err.trimmed(), QStringLiteral("Nie je evidovaná uvedená prasnica/čka !"));
     }
 };
 

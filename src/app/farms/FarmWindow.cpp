@@ -350,19 +350,12 @@ void FarmWindow::removeCurrent() {
 }
 
 void FarmWindow::onNavigator(RecordNavigator::Button which) {
-    const int last = static_cast<int>(m_farms.size()) - 1;
     switch (which) {
     case RecordNavigator::First:
-        m_row = std::min(0, last);
-        break;
     case RecordNavigator::Prior:
-        m_row = std::max(std::min(0, last), m_row - 1);
-        break;
     case RecordNavigator::Next:
-        m_row = std::min(last, m_row + 1);
-        break;
     case RecordNavigator::Last:
-        m_row = last;
+        m_row = RecordNavigator::moved(which, m_row, static_cast<int>(m_farms.size()));
         break;
     case RecordNavigator::Insert:
         m_inserting = true;

@@ -17,6 +17,7 @@
 #include "shell/HandbookWindow.h"
 #include "shell/Icons.h"
 #include "shell/StatusPanels.h"
+#include "views/FramePrasnice.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,6 +81,9 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_trees = new TreePane(this);
     m_content = new ContentArea(this);
     m_status = new StatusPanels(statusBar());
+    m_content->setFrame(
+        QStringLiteral("FramePrasnice"),
+        new FramePrasnice(m_state, [this](const QString& text) { m_status->setMessage(text); }));
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setSizeGripEnabled(true);
 
@@ -415,25 +419,40 @@ void MainWindow::onNodeChosen(TreePane::Tree tree, QTreeWidgetItem* item) {
 void MainWindow::categoryNodeChosen(QTreeWidgetItem* item) {
     m_state.aktJedinec = item->text(0);
     m_content->hideFrames();
-    static const QHash<QString, QString> groups = {
-        {u("Kance"), QStringLiteral("FrameKance")},
-        {u("Prasnice"), QStringLiteral("FramePrasnice")},
-        {u("Prasničky"), QStringLiteral("FramePrasnicky")},
-        {u("Plem. potomstvo"), QStringLiteral("FramePlemPotomstvo")},
-        {u("SVJH potomstvo"), QStringLiteral("FrameSVJHPotomstvo")},
-        {u("Výkrm"), QStringLiteral("FrameVykrm")},
+    struct Shown {
+        QString frame;
+        QString caption; // empty: the panel keeps its captions
+    };
+    static const QHash<QString, Shown> groups = {
+        {u("Kance"), {QStringLiteral("FrameKance"), u("Kance ")}},
+        {u("Prasnice"), {QStringLiteral("FramePrasnice"), u("Prasnice ")}},
+        {u("Prasničky"), {QStringLiteral("FramePrasnicky"), u("Prasničky ")}},
+        {u("Plem. potomstvo"), {QStringLiteral("FramePlemPotomstvo"), u("Plemenné potomstvo ")}},
+        {u("SVJH potomstvo"), {QStringLiteral("FrameSVJHPotomstvo"), u("SVJH potomstvo ")}},
+        {u("Výkrm"), {QStringLiteral("FrameVykrm"), {}}},
     };
     const auto group = groups.constFind(item->text(0));
     if (group != groups.cend()) {
-        m_content->showFrame(group.value());
+        m_content->showFrame(group->frame);
+        if (auto* panel = qobject_cast<HerdPanel*>(m_content->frame(group->frame))) {
+            if (!group->caption.isEmpty())
+                panel->setCaption(group->caption);
+            panel->showLists();
+        }
         return;
     }
-    static const QHash<int, QString> cards = {{3, QStringLiteral("FramePlemPotomstvo")},
-                                              {4, QStringLiteral("FrameKance")},
-                                              {5, QStringLiteral("FramePrasnice")}};
+    static const QHash<int, Shown> cards = {
+        {3, {QStringLiteral("FramePlemPotomstvo"), u("Potomstvo - jedinec ")}},
+        {4, {QStringLiteral("FrameKance"), u("Kanec ")}},
+        {5, {QStringLiteral("FramePrasnice"), u("Plemenná prasnica/ prasnička ")}}};
     const auto card = cards.constFind(item->data(0, TreePane::ImageRole).toInt());
-    if (card != cards.cend())
-        m_content->showFrame(card.value());
+    if (card == cards.cend())
+        return;
+    m_content->showFrame(card->frame);
+    if (auto* panel = qobject_cast<HerdPanel*>(m_content->frame(card->frame))) {
+        panel->setCaption(card->caption);
+        panel->showCard();
+    }
 }
 
 void MainWindow::litterSheetNodeChosen(QTreeWidgetItem* item) {

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QToolButton>
+#include <algorithm>
 
 RecordNavigator::RecordNavigator(QWidget* parent)
     : QWidget(parent) {
@@ -50,4 +51,20 @@ void RecordNavigator::setState(bool editing, int row, int rows) {
     m_buttons[Post]->setEnabled(editing);
     m_buttons[Cancel]->setEnabled(editing);
     m_buttons[Refresh]->setEnabled(!editing);
+}
+
+int RecordNavigator::moved(Button which, int row, int rows) {
+    const int last = rows - 1;
+    switch (which) {
+    case First:
+        return std::min(0, last);
+    case Prior:
+        return std::max(std::min(0, last), row - 1);
+    case Next:
+        return std::min(last, row + 1);
+    case Last:
+        return last;
+    default:
+        return row;
+    }
 }

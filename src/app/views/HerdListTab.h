@@ -1,0 +1,56 @@
+#pragma once
+
+#include "views/HerdListCatalog.h"
+
+#include <QWidget>
+#include <functional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QueryGrid;
+
+// The lists tab of a herd panel: the list choice, the second choice from a
+// code table, the grid, the count in the status bar and the printout. The
+// catalogue (core) says which lists there are; the tab only runs them.
+class HerdListTab : public QWidget {
+    Q_OBJECT
+public:
+    struct Shell {
+        std::function<QString()> farm;               // Akt_farma
+        std::function<void(const QString&)> message; // the status bar's second panel
+    };
+
+    HerdListTab(const herd::HerdListCatalog& catalog, const QString& groupBoxName, Shell shell,
+                QWidget* parent = nullptr);
+
+    QGroupBox* groupBox() const { return m_box; }
+    QueryGrid* grid() const { return m_grid; }
+
+public slots:
+    // ComboBoxZoznamyChange: runs the list or fills the second choice.
+    void choose(int index);
+    // ComboBoxZoznamyVChange: runs the list filtered by the chosen code.
+    void chooseSecond(int index);
+    // BitBtnZoznamyVykonajClick: prints the rows of the list last shown.
+    void print();
+    // Leaving the lists: no list chosen, nothing shown, the count blanked.
+    void reset();
+
+protected:
+    // Leaving the lists (another tab, another node) clears them.
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void showRows(int choice, const QString& secondItem, const herd::Notice& emptyList);
+
+    const herd::HerdListCatalog& m_catalog;
+    Shell m_shell;
+    int m_mode = -1; // the choice whose second choice is offered
+    QGroupBox* m_box;
+    QComboBox* m_choice;
+    QComboBox* m_second;
+    QPushButton* m_print;
+    QueryGrid* m_grid;
+};
