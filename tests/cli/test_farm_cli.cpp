@@ -69,7 +69,7 @@ private slots:
 
     void sowPrintsCardStatusPerformanceAndMovements() {
         HerdFixture::load(QStringLiteral("sow_views.sql"));
-        const Run run = cli({"--farm", "100001", "sow", "12", "--herd", "1"});
+        const CliRun run = cli({"--farm", "100001", "sow", "12", "--herd", "1"});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         const QString out = run.out.join(QLatin1Char('\n'));
         for (const char* text : {"Karta ošípanej (chov 01)", "04 07 123 01  00123 / 0004567",
@@ -84,7 +84,7 @@ private slots:
 
     void sowOfTwoHerdsNeedsTheHerd() {
         HerdFixture::load(QStringLiteral("sow_views.sql"));
-        Run run = cli({"--farm", "100001", "sow", "00012"});
+        CliRun run = cli({"--farm", "100001", "sow", "00012"});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(QStringLiteral("v chovoch 01, 02")), qPrintable(run.err));
         run = cli({"--farm", "100001", "sow", "00040"});
