@@ -4,6 +4,7 @@
 #include "../reports/PdfText.h"
 #include "HerdFixture.h"
 #include "MatingFixture.h"
+#include "TableSnapshot.h"
 #include "TestDatabase.h"
 #include "common/DateText.h"
 #include "db/Sql.h"
@@ -63,14 +64,8 @@ QString d(const QDate& date) {
 
 // A fingerprint of every table the application writes, and of the batch.
 QStringList snapshot() {
-    QStringList list;
-    for (const char* table :
-         {"tprasins", "tpraspev", "tprashist", "tprasopr", "tpotpev", "dos3", "davka_ins"}) {
-        QSqlQuery q = Sql::exec(QStringLiteral("CHECKSUM TABLE %1").arg(QLatin1String(table)));
-        q.next();
-        list.append(QString::fromLatin1(table) + QLatin1Char('=') + q.value(1).toString());
-    }
-    return list;
+    return tableSnapshot(
+        {"tprasins", "tpraspev", "tprashist", "tprasopr", "tpotpev", "dos3", "davka_ins"});
 }
 
 } // namespace

@@ -59,6 +59,10 @@ private slots:
             QVERIFY2(panel.findChild<QWidget*>(QString::fromLatin1(name)), name);
         panel.ComboBoxVstupDatPonukaChange(1);
         QCOMPARE(m_dialogs->texts(), QStringList{"Nie je vytvorená dávka vstupných údajov !"});
+        m_dialogs->shown.clear();
+        panel.ComboBoxVstupDatPonukaChange(2);
+        QCOMPARE(m_dialogs->texts(), QStringList{"Nie je vytvorená dávka vstupných údajov !"});
+        QCOMPARE(m_dialogs->shown.first().title, QStringLiteral("Opis chybných záznamov dávky"));
 
         panel.ComboBoxVstupDatPonukaChange(0);
         QVERIFY(grid(panel)->isVisible());
@@ -73,6 +77,9 @@ private slots:
         QCOMPARE(m_dialogs->shown.first().title,
                  QStringLiteral("Vytvorenie/oprava dávky vstupných údajov"));
         QCOMPARE(grid(panel)->currentIndex().column(), 1); // Enter moved on
+        m_dialogs->shown.clear();
+        panel.ComboBoxVstupDatPonukaChange(2); // typed, not checked
+        QCOMPARE(m_dialogs->texts(), QStringList{"Dávka vstupných údajov nie je skontrolovaná !"});
         m_dialogs->shown.clear();
         type(panel, 0, 0, QStringLiteral("1"));
         type(panel, 0, 1, QStringLiteral("1"));
@@ -106,6 +113,9 @@ private slots:
         type(panel, 0, 5, QStringLiteral("1"));
         m_dialogs->shown.clear();
         panel.ComboBoxVstupDatPonukaChange(1);
+        QCOMPARE(m_dialogs->texts(), QStringList{"Dávka je bez chybných záznamov !"});
+        m_dialogs->shown.clear();
+        panel.ComboBoxVstupDatPonukaChange(2);
         QCOMPARE(m_dialogs->texts(), QStringList{"Dávka je bez chybných záznamov !"});
         m_dialogs->shown.clear();
         panel.ComboBoxAktualizaciaPonukaChange(0);

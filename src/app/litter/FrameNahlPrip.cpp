@@ -206,6 +206,11 @@ void FrameNahlPrip::showFaultyOnly(bool faultyOnly) {
         const QVariant status = m_model->row(i).value(QStringLiteral("status_zaznamu"));
         m_grid->setRowHidden(i, faultyOnly && !(!status.isNull() && status.toInt() == 0));
     }
+    for (int i = 0; i < m_model->rowCount(); ++i)
+        if (!m_grid->isRowHidden(i)) {
+            m_grid->setCurrentIndex(m_model->index(i, 0));
+            break;
+        }
     m_grid->resizeColumnsToContents();
     updateNavigator();
 }
