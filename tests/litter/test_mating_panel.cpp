@@ -12,6 +12,7 @@
 #include "widgets/RecordNavigator.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -81,8 +82,21 @@ private slots:
         panel.ComboBoxVstupDatPonukaChange(2); // typed, not checked
         QCOMPARE(m_dialogs->texts(), QStringList{"Dávka vstupných údajov nie je skontrolovaná !"});
         m_dialogs->shown.clear();
-        type(panel, 0, 0, QStringLiteral("1"));
-        type(panel, 0, 1, QStringLiteral("1"));
+        // Typed into the cell editors as the user types: Enter commits and moves on.
+        for (int column : {0, 1}) {
+            grid(panel)->setCurrentIndex(grid(panel)->model()->index(0, column));
+            grid(panel)->edit(grid(panel)->currentIndex());
+            QLineEdit* editor = nullptr;
+            for (QLineEdit* e : grid(panel)->viewport()->findChildren<QLineEdit*>())
+                if (e->isVisible())
+                    editor = e;
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, QStringLiteral("1"));
+            QTest::keyClick(editor, Qt::Key_Return);
+            QTRY_COMPARE(grid(panel)->currentIndex().column(), column + 1);
+        }
+        QCOMPARE(grid(panel)->model()->index(0, 0).data().toString(), QStringLiteral("00001"));
         type(panel, 0, 2, QDate(2026, 3, 2));
         type(panel, 0, 3, QStringLiteral("11"));
         type(panel, 0, 4, QStringLiteral("3301"));

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -106,6 +107,12 @@ FrameNahlPrip::FrameNahlPrip(const herd::ShellState& state, herd::Progress progr
                 if (before.isValid() && now.column() != before.column())
                     DBGridVstupColExit(before);
                 updateNavigator();
+            });
+    // Enter in an open cell editor commits it; it then moves on as well.
+    connect(m_grid->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                if (hint == QAbstractItemDelegate::SubmitModelCache)
+                    QTimer::singleShot(0, this, &FrameNahlPrip::moveToNextColumn);
             });
     m_grid->hide();
     m_navigator->hide();
@@ -239,14 +246,20 @@ bool FrameNahlPrip::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_grid->currentIndex().isValid()) {
-            const QModelIndex at = m_grid->currentIndex();
-            const int columns = int(herd::MatingBatch::columns().size());
-            const int next = at.column() + 1 < columns ? at.column() + 1 : 0;
-            m_grid->setCurrentIndex(m_model->index(at.row(), next));
+            moveToNextColumn();
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void FrameNahlPrip::moveToNextColumn() {
+    const QModelIndex at = m_grid->currentIndex();
+    if (!at.isValid())
+        return;
+    const int columns = int(herd::MatingBatch::columns().size());
+    const int next = at.column() + 1 < columns ? at.column() + 1 : 0;
+    m_grid->setCurrentIndex(m_model->index(at.row(), next));
 }
 
 void FrameNahlPrip::onNavigator(int which) {

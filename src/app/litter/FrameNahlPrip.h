@@ -47,6 +47,7 @@ private:
     void setEditable(bool editable);
     void showFaultyOnly(bool faultyOnly);
     void onNavigator(int which);
+    void moveToNextColumn();
     void updateNavigator();
 
     const herd::ShellState& m_state;
