@@ -108,6 +108,9 @@ FrameNahlPrip::FrameNahlPrip(const herd::ShellState& state, herd::Progress progr
                     DBGridVstupColExit(before);
                 updateNavigator();
             });
+    connect(m_model, &herd::BatchTableModel::writeFailed, this, [](const QString& text) {
+        Dialogs::error(editTitle, QStringLiteral("Chyba: ") + text);
+    });
     // Enter in an open cell editor commits it; it then moves on as well.
     connect(m_grid->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
             [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
@@ -232,12 +235,7 @@ bool FrameNahlPrip::DBGridVstupColExit(const QModelIndex& cell) {
         Dialogs::error(editTitle, herd::MatingBatch::cellMessage(column));
         return false;
     }
-    try {
-        m_model->setData(cell, *value);
-    } catch (const herd::SqlError& e) {
-        Dialogs::error(editTitle, QStringLiteral("Chyba: ") + e.text());
-    }
-    return true;
+    return m_model->setData(cell, *value);
 }
 
 bool FrameNahlPrip::eventFilter(QObject* watched, QEvent* event) {

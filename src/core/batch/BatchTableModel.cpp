@@ -2,6 +2,7 @@
 
 #include "batch/CheckedBatch.h"
 #include "common/DateText.h"
+#include "db/SqlError.h"
 
 #include <QColor>
 
@@ -67,7 +68,14 @@ bool BatchTableModel::setData(const QModelIndex& index, const QVariant& value, i
         return true;
     // Written at once, without reading the batch again: the grid keeps its place.
     BatchRow& row = m_rows[index.row()];
-    m_batch.table().update(row.id(), {{m_columns.at(index.column()), value}});
+    // Called by the grid's editors, where an exception cannot pass: a refused
+    // write keeps the cell as it was and is reported through writeFailed.
+    try {
+        m_batch.table().update(row.id(), {{m_columns.at(index.column()), value}});
+    } catch (const SqlError& e) {
+        emit writeFailed(e.text());
+        return false;
+    }
     row.setValue(m_columns.at(index.column()), value);
     row.setValue(QStringLiteral("status_zaznamu"), QVariant(QMetaType::fromType<int>()));
     row.setValue(QStringLiteral("ERR_oznam"), QVariant(QMetaType::fromType<QString>()));

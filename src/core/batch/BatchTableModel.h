@@ -46,6 +46,8 @@ public:
 signals:
     // The batch was changed through the model.
     void batchChanged();
+    // The database refused a cell typed into the grid (its message).
+    void writeFailed(const QString& text);
 
 private:
     void changed();
