@@ -95,11 +95,6 @@ QString MatingBatch::cellMessage(const QString& column) {
     return c ? QString::fromUtf8(c->message) : QString();
 }
 
-int MatingBatch::cellWidth(const QString& column) {
-    const Cell* c = cell(column);
-    return c ? c->width : 0;
-}
-
 std::optional<QVariant> MatingBatch::cellValue(const QString& column, const QVariant& typed) {
     const Cell* c = cell(column);
     if (!c)

@@ -19,10 +19,8 @@ public:
 
     // The grid's columns, in Enter order.
     static QStringList columns();
-    // The message of a column's cell check ("Nekorektne uvedená prasnica !"),
-    // and its code width (0 for the date and the re-insemination count).
+    // The message of a column's cell check ("Nekorektne uvedená prasnica !").
     static QString cellMessage(const QString& column);
-    static int cellWidth(const QString& column);
     // DBGridVstupColExit: the value a cell keeps when it is left (codes
     // trimmed and zero-padded, an empty code stays empty, a re-insemination
     // count below 1 becomes 0), or nothing when the cell is refused with its
