@@ -3,6 +3,7 @@
 #include "../reports/PdfText.h"
 #include "EnrolmentRows.h"
 #include "HerdFixture.h"
+#include "TableSnapshot.h"
 #include "TestDatabase.h"
 #include "batch/BatchTableModel.h"
 #include "card/CardField.h"
@@ -38,16 +39,7 @@ QStringList column(const QString& sql, const QVariantList& values = {}) {
 
 // A fingerprint of the tables an application writes and of the batch.
 QStringList snapshot() {
-    QStringList list;
-    for (const char* table : {"tpraspev", "tanimal", "tprashist", "dos1", "davka_zar"}) {
-        QSqlQuery q = Sql::exec(QStringLiteral("CHECKSUM TABLE %1").arg(QLatin1String(table)));
-        q.next();
-        list.append(QString::fromLatin1(table) + QLatin1Char('=') +
-                    Sql::value(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table)))
-                        .toString() +
-                    QLatin1Char('/') + q.value(1).toString());
-    }
-    return list;
+    return tableSnapshot({"tpraspev", "tanimal", "tprashist", "dos1", "davka_zar"});
 }
 
 QStringList errors(const QStringList& numbers) {

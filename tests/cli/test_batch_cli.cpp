@@ -1,5 +1,6 @@
-// "wgravolenta-cli batch enrolment" run as a user runs it, against a test database.
+// "wgravolenta-cli batch enrolment|mating" run as a user runs it, against a test database.
 #include "../card/EnrolmentRows.h"
+#include "../litter/MatingFixture.h"
 #include "CliHome.h"
 #include "HerdFixture.h"
 #include "TestDatabase.h"
@@ -91,12 +92,37 @@ private slots:
         QCOMPARE(count("tpraspev"), 0);
     }
 
+    void matingBatch() {
+        MatingFixture::sow("00007");
+        MatingFixture::boar("3301", "00001");
+        MatingFixture::row("7", QDate(2026, 3, 2));
+        MatingFixture::row("7", QDate(2026, 3, 2), "3301", "00009", "02");
+        auto mating = [&](const char* action) {
+            return cli({"--farm", "123456", "batch", "mating", QString::fromLatin1(action)});
+        };
+        const CliRun faulty = mating("apply");
+        QCOMPARE(faulty.exitCode, 1);
+        QVERIFY2(faulty.out.contains(
+                     QStringLiteral("  00007 chov 02 02.03.2026: * Prasnica nie je evidovaná !")),
+                 qPrintable(faulty.out.join('\n')));
+        QCOMPARE(faulty.out.filter(QStringLiteral("00007")).size(), 1);
+        Sql::exec(QStringLiteral("DELETE FROM davka_ins WHERE Chovatel_chov = '02'"));
+        const CliRun applied = mating("apply");
+        QVERIFY2(applied.exitCode == 0, qPrintable(applied.err + applied.out.join('\n')));
+        QVERIFY(applied.out.contains(QStringLiteral("INFORMÁCIA: Aktualizácia databázy: Databáza "
+                                                    "je aktualizovaná dávkou - pripúšťanie !")));
+        QCOMPARE(count("tprasins"), 1);
+        QCOMPARE(count("dos3"), 1);
+        QCOMPARE(mating("clear").exitCode, 0);
+        QCOMPARE(count("davka_ins"), 0);
+    }
+
     void wrongUse_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
         QTest::newRow("no farm") << QStringList{"batch", "enrolment", "check"} << 2;
         QTest::newRow("unknown kind")
-            << QStringList{"--farm", "123456", "batch", "mating", "check"} << 2;
+            << QStringList{"--farm", "123456", "batch", "litter", "check"} << 2;
         QTest::newRow("unknown action")
             << QStringList{"--farm", "123456", "batch", "enrolment", "run"} << 2;
         QTest::newRow("unknown farm")

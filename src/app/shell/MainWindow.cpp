@@ -6,6 +6,7 @@
 #include "db/SqlError.h"
 #include "db/WorkViews.h"
 #include "farms/FarmWindow.h"
+#include "litter/FrameNahlPrip.h"
 #include "register/WarehouseWindow.h"
 #include "settings/BoarLinesWindow.h"
 #include "settings/BreedingWindow.h"
@@ -106,6 +107,8 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_farmWindow = new FarmWindow(this);
     connect(m_farmWindow, &FarmWindow::farmChosen, this, &MainWindow::applyFarmChoice);
     m_card = new FormAktPrasnica(m_state, m_status->progress(), this);
+    m_matings = new FrameNahlPrip(m_state, m_status->progress());
+    m_content->setFrame(QStringLiteral("FrameNahlPrip"), m_matings);
 
     buildMenus();
     buildToolBar();
@@ -403,6 +406,7 @@ void MainWindow::applyFarmChoice(const herd::FarmChoiceResult& result) {
     m_state.aktChov = result.aktChov;
     m_status->setFarmName(result.farmName);
     m_card->farmChanged();
+    m_matings->farmChanged();
     for (int i = 0; i < TreePane::TreeCount; ++i)
         m_trees->setNodes(static_cast<TreePane::Tree>(i), result.trees.roots[i]);
     // A panel of the previous farm must not stay on show.

@@ -10,6 +10,7 @@
 
 class ContentArea;
 class FarmWindow;
+class FrameNahlPrip;
 class FormAktPrasnica;
 class HandbookWindow;
 class WarehouseWindow;
@@ -83,6 +84,7 @@ private:
     StatusPanels* m_status = nullptr;
     FarmWindow* m_farmWindow = nullptr;
     FormAktPrasnica* m_card = nullptr;
+    FrameNahlPrip* m_matings = nullptr;
     QHash<Module, QAction*> m_moduleActions;
     HandbookWindow* m_handbook = nullptr;
     WarehouseWindow* m_warehouse = nullptr;

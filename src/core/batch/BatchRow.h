@@ -19,6 +19,9 @@ public:
     QString text(const QString& column) const;
     QDate date(const QString& column) const { return value(column).toDate(); }
     bool isNull(const QString& column) const;
+    void setValue(const QString& column, const QVariant& value) {
+        m_values.insert(column.toLower(), value);
+    }
 
 private:
     int m_id = 0;

@@ -2,6 +2,7 @@
 
 #include "batch/CheckedBatch.h"
 #include "common/DateText.h"
+#include "db/SqlError.h"
 
 #include <QColor>
 
@@ -31,6 +32,10 @@ QVariant BatchTableModel::data(const QModelIndex& index, int role) const {
         const QVariant status = row.value(QStringLiteral("status_zaznamu"));
         return !status.isNull() && status.toInt() == 0 ? QVariant(QColor(Qt::darkRed)) : QVariant();
     }
+    if (role == Qt::EditRole) {
+        const QVariant v = row.value(m_columns.at(index.column()));
+        return v.isNull() ? QVariant(v.metaType()) : v;
+    }
     if (role != Qt::DisplayRole)
         return {};
     const QVariant v = row.value(m_columns.at(index.column()));
@@ -45,6 +50,39 @@ QVariant BatchTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Horizontal)
         return m_titles.value(section);
     return section + 1;
+}
+
+Qt::ItemFlags BatchTableModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (m_editable && index.isValid() &&
+        m_columns.at(index.column()).compare(QLatin1String("ERR_oznam"), Qt::CaseInsensitive) != 0)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool BatchTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const QVariant old = m_rows.at(index.row()).value(m_columns.at(index.column()));
+    if (old == value && old.isNull() == value.isNull())
+        return true;
+    // Written at once, without reading the batch again: the grid keeps its place.
+    BatchRow& row = m_rows[index.row()];
+    // Called by the grid's editors, where an exception cannot pass: a refused
+    // write keeps the cell as it was and is reported through writeFailed.
+    try {
+        m_batch.table().update(row.id(), {{m_columns.at(index.column()), value}});
+    } catch (const SqlError& e) {
+        emit writeFailed(e.text());
+        return false;
+    }
+    row.setValue(m_columns.at(index.column()), value);
+    row.setValue(QStringLiteral("status_zaznamu"), QVariant(QMetaType::fromType<int>()));
+    row.setValue(QStringLiteral("ERR_oznam"), QVariant(QMetaType::fromType<QString>()));
+    m_batch.state().clear();
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
+    emit batchChanged();
+    return true;
 }
 
 int BatchTableModel::indexOf(int id) const {

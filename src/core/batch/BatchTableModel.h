@@ -26,6 +26,12 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    // A grid typed into directly: the batch columns (not ERR_oznam) become
+    // editable, and an edit is written to the row at once.
+    void setEditable(bool editable) { m_editable = editable; }
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    const QString& columnName(int section) const { return m_columns.at(section); }
 
     const BatchRow& row(int index) const { return m_rows.at(index); }
     int indexOf(int id) const;
@@ -40,6 +46,8 @@ public:
 signals:
     // The batch was changed through the model.
     void batchChanged();
+    // The database refused a cell typed into the grid (its message).
+    void writeFailed(const QString& text);
 
 private:
     void changed();
@@ -48,6 +56,7 @@ private:
     QStringList m_columns;
     QStringList m_titles;
     QList<BatchRow> m_rows;
+    bool m_editable = false;
 };
 
 } // namespace herd

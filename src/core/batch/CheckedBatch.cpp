@@ -53,13 +53,14 @@ BatchOutcome CheckedBatch::apply(const FarmKeys& farm, const Progress& progress)
         return {{Notice::error(m_texts.applyTitle, m_texts.faulty)}, false};
     ProgressEnd end{progress};
     Transaction transaction;
-    const QList<BatchRow> rows = m_table.rows();
+    const QList<BatchRow> rows = rowsToApply();
     report(progress, int(rows.size()), 0);
     int step = 0;
     for (const BatchRow& row : rows) {
         applyRow(row, farm);
         report(progress, int(rows.size()), ++step);
     }
+    finishApply(farm);
     transaction.commit();
     // The rows are in the herd now; applying them again needs a new check.
     m_state.clear();

@@ -54,6 +54,11 @@ protected:
     virtual bool checkRow(const BatchRow& row, const FarmKeys& farm) = 0;
     // Writes one checked row into the herd tables.
     virtual void applyRow(const BatchRow& row, const FarmKeys& farm) = 0;
+    // The rows in the order they are applied (table order unless a kind's
+    // rows build on each other).
+    virtual QList<BatchRow> rowsToApply() const { return m_table.rows(); }
+    // Work after the last row, inside the same transaction.
+    virtual void finishApply(const FarmKeys&) {}
 
 private:
     BatchTable m_table;

@@ -14,21 +14,7 @@ QString u(const char* text) {
 }
 
 BatchTexts enrolmentTexts() {
-    BatchTexts t;
-    t.checkTitle = u("Kontrola dávky vstupných údajov");
-    t.applyTitle = u("Aktualizácia databázy");
-    t.empty = u("Nie je vytvorená dávka vstupných údajov !");
-    t.incomplete = u("Dávka obsahuje neúplné záznamy !");
-    t.faulty = u("Dávka obsahuje chybné záznamy !");
-    t.clean = u("Dávka je bez chybných záznamov !");
-    t.notChecked = u("Dávka vstupných údajov nie je skontrolovaná !");
-    t.applied = u("Databáza je aktualizovaná dávkou - zaradenia !");
-    t.clearQuestion = u("Zrušiť použitú dávku - doporučené -  ? ");
-    t.editTitle = u("Vytvorenie / kontrola dávky vstupných údajov");
-    t.restartQuestion = u("Chceš zrušiť vytvorenú dávku ? ");
-    t.checkFailed = u("Nekorektné ukončenie kontroly dávky: ");
-    t.applyFailed = u("Nekorektné ukončenie aktualizácie: ");
-    return t;
+    return BatchTexts::standard(u("zaradenia"), u("Vytvorenie / kontrola dávky vstupných údajov"));
 }
 
 // The codes the check pads to their width. A value that is too long, and an

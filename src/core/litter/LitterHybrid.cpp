@@ -1,0 +1,63 @@
+#include "litter/LitterHybrid.h"
+
+#include "db/Sql.h"
+
+#include <QSqlQuery>
+
+namespace herd::LitterHybrid {
+
+std::optional<LitterMating> firstLitterAfter(const QString& farm, const QString& herd,
+                                             const QString& sow, const QDate& after) {
+    QSqlQuery q = Sql::exec(
+        QStringLiteral(
+            "SELECT o.datum_oprasenia, i.datum_pripustenia, i.linia_kanca, i.register_kanca "
+            "FROM tprasopr o LEFT JOIN tprasins i ON i.cislo_farmy = o.cislo_farmy "
+            "AND i.chovatel_chov = o.chovatel_chov AND i.prasnica_farma = o.prasnica_farma "
+            "AND i.datum_pripustenia = (SELECT MAX(m.datum_pripustenia) FROM tprasins m "
+            "WHERE m.cislo_farmy = o.cislo_farmy AND m.chovatel_chov = o.chovatel_chov "
+            "AND m.prasnica_farma = o.prasnica_farma "
+            "AND m.datum_pripustenia < o.datum_oprasenia) "
+            "WHERE o.cislo_farmy = ? AND o.chovatel_chov = ? AND o.prasnica_farma = ? "
+            "AND o.datum_oprasenia > ? ORDER BY o.datum_oprasenia LIMIT 1"),
+        {farm, herd, sow, after});
+    if (!q.next())
+        return std::nullopt;
+    return LitterMating{q.value(0).toDate(), q.value(1).toDate(), q.value(2).toString(),
+                        q.value(3).toString()};
+}
+
+QString hybridCode(const QString& farm, const QString& herd, const QString& sow,
+                   const QString& boarLine, const QString& boarRegister) {
+    return Sql::value(QStringLiteral(
+                          "SELECT COALESCE((SELECT plemeno_VU FROM cmplem WHERE plem_matka = "
+                          "COALESCE((SELECT plemeno_ku FROM tpraspev WHERE cislo_farmy = ? "
+                          "AND chovatel_chov = ? AND prasnica_farma = ?), '00000000') "
+                          "AND plem_otec = COALESCE((SELECT plemeno_ku FROM tkance "
+                          "WHERE linia_kanca = ? AND register_kanca = ? LIMIT 1), '00000000')), "
+                          "'99999999')"),
+                      {farm, herd, sow, boarLine, boarRegister})
+        .toString();
+}
+
+void update(const QString& farm, const QString& herd, const QString& sow, const QDate& mated) {
+    const std::optional<LitterMating> litter = firstLitterAfter(farm, herd, sow, mated);
+    if (!litter)
+        return;
+    const bool noBoar =
+        litter->boarLine.isEmpty() || (litter->boarLine <= QLatin1String("0000") &&
+                                       litter->boarRegister <= QLatin1String("00000"));
+    if (noBoar)
+        return;
+    const QString hybrid = hybridCode(farm, herd, sow, litter->boarLine, litter->boarRegister);
+    const QVariantList key{hybrid, farm, herd, sow, litter->farrowed};
+    Sql::exec(
+        QStringLiteral("UPDATE tprasopr SET plemeno_VU = ? WHERE cislo_farmy = ? "
+                       "AND chovatel_chov = ? AND prasnica_farma = ? AND datum_oprasenia = ?"),
+        key);
+    Sql::exec(
+        QStringLiteral("UPDATE tpotpev SET plemeno_VU = ? WHERE cislo_farmy = ? "
+                       "AND chovatel_chov = ? AND prasnica_farma = ? AND datum_oprasenia = ?"),
+        key);
+}
+
+} // namespace herd::LitterHybrid

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace herd {
+
+// A litter paired with its fertile mating: the sow's last mating before the
+// farrowing, and that mating's boar (empty when the litter has no mating).
+struct LitterMating {
+    QDate farrowed;
+    QDate mated;
+    QString boarLine;
+    QString boarRegister;
+};
+
+namespace LitterHybrid {
+
+// The sow's first litter after a day, paired with its fertile mating; one
+// statement with bound values, usable inside a batch transaction.
+std::optional<LitterMating> firstLitterAfter(const QString& farm, const QString& herd,
+                                             const QString& sow, const QDate& after);
+
+// The litter-breed rule: the cmplem hybrid of the dam's and the sire's breed
+// ('00000000' for an unknown breed), "99999999" when the pair is missing.
+QString hybridCode(const QString& farm, const QString& herd, const QString& sow,
+                   const QString& boarLine, const QString& boarRegister);
+
+// UpdateLitterHybrid: the first litter after the mating, and its offspring,
+// take the hybrid code of the sow and the litter's fertile boar. Nothing
+// happens without such a litter or without a boar.
+void update(const QString& farm, const QString& herd, const QString& sow, const QDate& mated);
+
+} // namespace LitterHybrid
+} // namespace herd

@@ -1,0 +1,177 @@
+#include "litter/MatingApply.h"
+
+#include "common/DateText.h"
+#include "db/Sql.h"
+#include "db/SqlError.h"
+#include "litter/LitterHybrid.h"
+#include "litter/MatingSituation.h"
+#include "register/MatingDocument.h"
+
+#include <QSqlQuery>
+
+namespace herd::MatingApply {
+
+namespace {
+
+struct Row {
+    QString herd, sow, method, line, reg;
+    QDate mated;
+    int reIns = 0;
+};
+
+void insertMating(const FarmKeys& farm, const Row& r, const MatingSituation& s, int order,
+                  const QString& sign) {
+    Sql::exec(
+        QStringLiteral("INSERT INTO tprasins (cislo_farmy, chovatel_chov, prasnica_farma, "
+                       "prasnica_krcislo, chovatel_kraj, chovatel_okres, chovatel_zavod, "
+                       "datum_pripustenia, poradie_pripustenia, kod_pripustenia, prasnica_cka, "
+                       "kod_brezost, linia_kanca, register_kanca, pocer_REins) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '0', ?, ?, ?)"),
+        {farm.farm, r.herd, r.sow, r.sow, farm.codes.kraj, farm.codes.okres, farm.codes.zavod,
+         r.mated, order, r.method, sign, r.line, r.reg, r.reIns});
+    // A mating reported late does not move the sow back to the mating house.
+    if (s.next.type == SowEvent::Type::None)
+        Sql::exec(QStringLiteral("UPDATE tpraspev SET ustajnenie = 'J01', kod_akcie = '05', "
+                                 "datum_akcie = ? WHERE cislo_farmy = ? AND chovatel_chov = ? "
+                                 "AND prasnica_farma = ?"),
+                  {r.mated, farm.farm, r.herd, r.sow});
+    Sql::exec(QStringLiteral("INSERT INTO tprashist (cislo_farmy, chovatel_chov, prasnica_farma, "
+                             "prasnica_krcislo, chovatel_kraj, chovatel_okres, chovatel_zavod, "
+                             "kod_akcie, cveterukony_ID, datum_akcie, farma_pohybu) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, '05', 0, ?, NULL)"),
+              {farm.farm, r.herd, r.sow, r.sow, farm.codes.kraj, farm.codes.okres, farm.codes.zavod,
+               r.mated});
+}
+
+// The previous mating takes this row's method and boar, one more re-insemination.
+void repeatPrevious(const FarmKeys& farm, const Row& r, const MatingSituation& s) {
+    Sql::exec(QStringLiteral("UPDATE tprasins SET kod_pripustenia = ?, linia_kanca = ?, "
+                             "register_kanca = ?, kod_brezost = '0', pocer_REins = ? "
+                             "WHERE cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
+                             "AND datum_pripustenia = ?"),
+              {r.method, r.line, r.reg, s.previous.reInseminations + 1, farm.farm, r.herd, r.sow,
+               s.previous.date});
+}
+
+void writeDocument(const FarmKeys& farm, const Row& r) {
+    MatingData d;
+    d.farm = farm.farm;
+    d.keeper = farm.codes;
+    d.chov = r.herd;
+    d.matingCode = r.method;
+    d.mated = r.mated;
+    d.sow = r.sow;
+    d.boarLine = r.line;
+    d.boarRegister = r.reg;
+    d.reInseminations = r.reIns;
+    MatingDocument::writeMating(d);
+}
+
+[[noreturn]] void noAction(const Row& r) {
+    throw SqlError(QString::fromUtf8("Pripustenie prasnice %1 chov %2 z %3 nezodpovedá "
+                                     "udalostiam prasnice; dávku skontroluj znova !")
+                       .arg(r.sow, r.herd, DateText::dotted(r.mated)));
+}
+
+} // namespace
+
+void apply(const BatchRow& batchRow, const FarmKeys& farm) {
+    Row r;
+    r.sow = batchRow.text(QStringLiteral("Prasnica_farma"));
+    r.herd = batchRow.text(QStringLiteral("Chovatel_chov"));
+    r.mated = batchRow.date(QStringLiteral("Datum_pripustenia"));
+    r.method = batchRow.text(QStringLiteral("Kod_pripustenia"));
+    r.line = batchRow.text(QStringLiteral("Linia_kanca"));
+    r.reg = batchRow.text(QStringLiteral("Register_kanca"));
+    r.reIns = batchRow.value(QStringLiteral("Pocet_REIns")).toInt();
+
+    const bool inControl =
+        Sql::value(QStringLiteral("SELECT prasnica_vKU FROM tpraspev WHERE cislo_farmy = ? "
+                                  "AND chovatel_chov = ? AND prasnica_farma = ?"),
+                   {farm.farm, r.herd, r.sow})
+            .toString() == QLatin1String("1");
+    const MatingSituation s =
+        MatingSituation::of(SowHistory::read(farm.farm, r.herd, r.sow), r.mated);
+    if (!s.fault().isEmpty())
+        noAction(r);
+
+    bool hybrid = false;
+    int renumberFrom = 0; // the order the cycle's later matings continue from
+    switch (s.code) {
+    case 0:
+        insertMating(farm, r, s, 1, QStringLiteral("1"));
+        hybrid = true;
+        break;
+    case 1:
+    case 3:
+    case 6:
+        if (s.repeatsPrevious()) {
+            repeatPrevious(farm, r, s);
+            // The repeated mating may be the fertile one of the next litter.
+            hybrid = s.code == 1;
+        } else {
+            insertMating(farm, r, s, s.previous.order + 1, s.previous.sign);
+            hybrid = s.code == 1;
+            if (s.code == 3)
+                renumberFrom = s.previous.order + 1;
+        }
+        break;
+    case 2:
+    case 5:
+        insertMating(farm, r, s, 1, QLatin1String(s.code == 2 ? "1" : "3"));
+        renumberFrom = 1;
+        break;
+    case 4:
+        insertMating(farm, r, s, 1, QStringLiteral("3"));
+        break;
+    case 7:
+        insertMating(farm, r, s, 1, QStringLiteral("1"));
+        break;
+    case 8:
+        insertMating(farm, r, s, 1, QStringLiteral("3"));
+        hybrid = true;
+        break;
+    default:
+        noAction(r);
+    }
+    if (inControl)
+        writeDocument(farm, r);
+    if (renumberFrom > 0)
+        renumberMatings(farm, r.herd, r.sow, r.mated, renumberFrom + 1);
+    if (hybrid)
+        LitterHybrid::update(farm.farm, r.herd, r.sow, r.mated);
+}
+
+void renumberMatings(const FarmKeys& farm, const QString& herd, const QString& sow,
+                     const QDate& after, int first) {
+    // Up to the sow's next litter: the matings of this cycle only.
+    const QVariant litter = Sql::value(
+        QStringLiteral("SELECT MIN(datum_oprasenia) FROM tprasopr WHERE cislo_farmy = ? "
+                       "AND chovatel_chov = ? AND prasnica_farma = ? AND datum_oprasenia > ?"),
+        {farm.farm, herd, sow, after});
+    QSqlQuery q = Sql::exec(
+        QStringLiteral("SELECT datum_pripustenia FROM tprasins WHERE cislo_farmy = ? "
+                       "AND chovatel_chov = ? AND prasnica_farma = ? AND datum_pripustenia > ? "
+                       "AND (? IS NULL OR datum_pripustenia < ?) ORDER BY datum_pripustenia"),
+        {farm.farm, herd, sow, after, litter, litter});
+    QList<QDate> dates;
+    while (q.next())
+        dates.append(q.value(0).toDate());
+    int order = first;
+    for (const QDate& d : dates)
+        Sql::exec(QStringLiteral("UPDATE tprasins SET poradie_pripustenia = ? WHERE "
+                                 "cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
+                                 "AND datum_pripustenia = ?"),
+                  {order++, farm.farm, herd, sow, d});
+}
+
+void updateEnrolmentDates() {
+    Sql::exec(
+        QStringLiteral("UPDATE tpraspev p JOIN (SELECT cislo_farmy, chovatel_chov, prasnica_farma, "
+                       "MIN(datum_pripustenia) AS prvy FROM tprasins "
+                       "GROUP BY cislo_farmy, chovatel_chov, prasnica_farma) i "
+                       "ON i.cislo_farmy = p.cislo_farmy AND i.chovatel_chov = p.chovatel_chov "
+                       "AND i.prasnica_farma = p.prasnica_farma SET p.datum_zaradenia = i.prvy"));
+}
+
+} // namespace herd::MatingApply

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "batch/BatchRow.h"
+#include "farms/FarmKeys.h"
+
+namespace herd {
+
+// Writing one checked mating into the herd, by the situation among the sow's
+// events: a new mating (order, sign), or the repeat of the previous mating
+// within 5 days (re-insemination); the renumbering of the cycle's later
+// matings, the litter hybrid code, housing, history and the register
+// document. Runs inside the batch's transaction.
+namespace MatingApply {
+
+// Throws SqlError when no action fits the row (the check and the herd
+// disagree): the whole batch is then rolled back instead of losing the row.
+void apply(const BatchRow& row, const FarmKeys& farm);
+
+// RenumberMatings: the sow's matings after a day and before her next litter
+// (after the day) take the orders first, first + 1, … in date order.
+void renumberMatings(const FarmKeys& farm, const QString& herd, const QString& sow,
+                     const QDate& after, int first);
+
+// Every sow with matings (every farm) gets her first mating day as the
+// enrolment date; a sow without matings keeps hers.
+void updateEnrolmentDates();
+
+} // namespace MatingApply
+} // namespace herd

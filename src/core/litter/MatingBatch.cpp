@@ -1,0 +1,219 @@
+#include "litter/MatingBatch.h"
+
+#include "common/DateText.h"
+#include "common/Padding.h"
+#include "db/Sql.h"
+#include "litter/MatingApply.h"
+#include "litter/MatingSituation.h"
+
+#include <QSqlQuery>
+#include <algorithm>
+
+namespace herd {
+
+namespace {
+
+QString u(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+BatchTexts matingTexts() {
+    return BatchTexts::standard(u("pripúšťanie"), u("Vytvorenie/oprava dávky vstupných údajov"));
+}
+
+struct Cell {
+    const char* column;
+    int width; // 0: not a code
+    const char* message;
+};
+const Cell cells[] = {
+    {"Prasnica_farma", Width::Sow, "Nekorektne uvedená prasnica !"},
+    {"Chovatel_chov", Width::Herd, "Nekorektne uvedený chov prasnice !"},
+    {"Datum_pripustenia", 0, "Nekorektne uvedený dátum pripustenia !"},
+    {"Kod_pripustenia", Width::Method, "Nekorektne uvedený spôsob pripustenia !"},
+    {"Linia_kanca", Width::BoarLine, "Nekorektne uvedená línia kanca !"},
+    {"Register_kanca", Width::BoarRegister, "Nekorektne uvedený register kanca !"},
+    {"Pocet_REIns", 0, ""},
+};
+
+const Cell* cell(const QString& column) {
+    for (const Cell& c : cells)
+        if (column.compare(QLatin1String(c.column), Qt::CaseInsensitive) == 0)
+            return &c;
+    return nullptr;
+}
+
+QString rowMessage(const char* column) {
+    return QStringLiteral("* ") + MatingBatch::cellMessage(QString::fromLatin1(column));
+}
+
+bool digitsOnly(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+}
+
+const QString sowCol = QStringLiteral("Prasnica_farma");
+const QString herdCol = QStringLiteral("Chovatel_chov");
+const QString dateCol = QStringLiteral("Datum_pripustenia");
+const QString methodCol = QStringLiteral("Kod_pripustenia");
+const QString lineCol = QStringLiteral("Linia_kanca");
+const QString registerCol = QStringLiteral("Register_kanca");
+
+// The batch's rows of the sow that are applied before this one (earlier
+// days, or the same day typed earlier), as the matings they will be.
+QList<SowEvent> earlierRows(const BatchRow& row) {
+    const QDate mated = row.date(dateCol);
+    QSqlQuery q =
+        Sql::exec(QStringLiteral("SELECT Datum_pripustenia FROM davka_ins WHERE Chovatel_chov = ? "
+                                 "AND Prasnica_farma = ? AND Datum_pripustenia IS NOT NULL "
+                                 "AND (Datum_pripustenia < ? OR (Datum_pripustenia = ? "
+                                 "AND davka_ins_ID < ?))"),
+                  {row.text(herdCol), row.text(sowCol), mated, mated, row.id()});
+    QList<SowEvent> events;
+    while (q.next()) {
+        SowEvent e;
+        e.type = SowEvent::Type::Mating;
+        e.date = q.value(0).toDate();
+        events.append(e);
+    }
+    return events;
+}
+
+} // namespace
+
+MatingBatch::MatingBatch()
+    : CheckedBatch(BatchTable("davka_ins", "davka_ins_ID", columns()), matingTexts()) {}
+
+QStringList MatingBatch::columns() {
+    QStringList list;
+    for (const Cell& c : cells)
+        list.append(QString::fromLatin1(c.column));
+    return list;
+}
+
+QString MatingBatch::cellMessage(const QString& column) {
+    const Cell* c = cell(column);
+    return c ? QString::fromUtf8(c->message) : QString();
+}
+
+std::optional<QVariant> MatingBatch::cellValue(const QString& column, const QVariant& typed) {
+    const Cell* c = cell(column);
+    if (!c)
+        return typed;
+    if (column.compare(dateCol, Qt::CaseInsensitive) == 0) {
+        if (typed.isNull() || !typed.toDate().isValid())
+            return std::nullopt;
+        return typed;
+    }
+    if (c->width == 0) { // the re-insemination count
+        bool number = false;
+        const int count = typed.toString().trimmed().toInt(&number);
+        return QVariant(number && count > 0 ? count : 0);
+    }
+    const QString trimmed = typed.toString().trimmed();
+    if (trimmed.isEmpty())
+        return typed.isNull() ? QVariant() : QVariant(QString());
+    if (trimmed.size() > c->width || !digitsOnly(trimmed))
+        return std::nullopt;
+    return QVariant(padLeftZeros(trimmed, c->width));
+}
+
+QString MatingBatch::describe(const BatchRow& row) const {
+    return row.text(sowCol) + QStringLiteral(" chov ") + row.text(herdCol) + QLatin1Char(' ') +
+           DateText::dotted(row.date(dateCol));
+}
+
+void MatingBatch::normalise(const FarmKeys&) {
+    for (const BatchRow& row : table().rows()) {
+        QVariantMap values;
+        QString fault;
+        for (const Cell& c : cells) {
+            const QString column = QString::fromLatin1(c.column);
+            if (c.width == 0 || row.isNull(column))
+                continue;
+            const QString trimmed = row.text(column).trimmed();
+            if (trimmed.isEmpty())
+                continue; // the completeness test judges a missing value
+            if (trimmed.size() > c.width || !digitsOnly(trimmed)) {
+                if (fault.isEmpty())
+                    fault = rowMessage(c.column);
+                continue;
+            }
+            values.insert(column, padLeftZeros(trimmed, c.width));
+        }
+        if (row.value(QStringLiteral("Pocet_REIns")).toInt() < 1)
+            values.insert(QStringLiteral("Pocet_REIns"), 0);
+        table().update(row.id(), values);
+        table().setVerdict(row.id(), fault.isEmpty(),
+                           fault.isEmpty() ? QStringLiteral(" ") : fault);
+    }
+}
+
+bool MatingBatch::checkRow(const BatchRow& row, const FarmKeys& farm) {
+    const bool complete =
+        !row.text(sowCol).trimmed().isEmpty() && !row.text(herdCol).trimmed().isEmpty() &&
+        !row.text(methodCol).trimmed().isEmpty() && !row.text(lineCol).trimmed().isEmpty() &&
+        !row.text(registerCol).trimmed().isEmpty();
+    if (row.value(QStringLiteral("status_zaznamu")).toInt() == 0 || !complete)
+        return complete; // a value the normalisation refused: the queries would be pointless
+
+    const QString sow = row.text(sowCol);
+    const QString herd = row.text(herdCol);
+    const QDate mated = row.date(dateCol);
+    // A later fault of the row replaces an earlier one's message.
+    QString fault;
+    QSqlQuery boar = Sql::exec(QStringLiteral("SELECT datum_vyradenia FROM tkance "
+                                              "WHERE linia_kanca = ? AND register_kanca = ?"),
+                               {row.text(lineCol), row.text(registerCol)});
+    if (!boar.next())
+        fault = boarUnknown();
+    else if (!boar.value(0).isNull() && mated.isValid() && boar.value(0).toDate() <= mated)
+        fault = boarCulled();
+    QSqlQuery sowRow = Sql::exec(QStringLiteral("SELECT datum_vyradenia FROM tpraspev WHERE "
+                                                "cislo_farmy = ? AND chovatel_chov = ? "
+                                                "AND prasnica_farma = ?"),
+                                 {farm.farm, herd, sow});
+    if (!sowRow.next())
+        fault = sowUnknown();
+    else if (!sowRow.value(0).isNull())
+        fault = sowCulled();
+    QList<SowEvent> events = SowHistory::read(farm.farm, herd, sow);
+    const QList<SowEvent> batchEvents = earlierRows(row);
+    for (const SowEvent& e : events + batchEvents)
+        if (e.type == SowEvent::Type::Mating && e.date == mated)
+            fault = duplicate();
+    if (!Sql::value(QStringLiteral("SELECT 1 FROM csposprip WHERE Kod_pripustenia = ?"),
+                    {row.text(methodCol)})
+             .isValid())
+        fault = rowMessage("Kod_pripustenia");
+    if (!mated.isValid())
+        fault = rowMessage("Datum_pripustenia");
+    if (fault.isEmpty()) {
+        events += batchEvents;
+        std::stable_sort(events.begin(), events.end(),
+                         [](const SowEvent& a, const SowEvent& b) { return a.date < b.date; });
+        fault = MatingSituation::of(events, mated).fault();
+    }
+    if (!fault.isEmpty())
+        table().setVerdict(row.id(), false, fault);
+    return true;
+}
+
+QList<BatchRow> MatingBatch::rowsToApply() const {
+    // A sow's rows build on each other: each is checked against her earlier
+    // days, so they are applied in date order.
+    QList<BatchRow> rows = table().rows();
+    std::stable_sort(rows.begin(), rows.end(), [](const BatchRow& a, const BatchRow& b) {
+        return a.date(dateCol) < b.date(dateCol);
+    });
+    return rows;
+}
+
+void MatingBatch::applyRow(const BatchRow& row, const FarmKeys& farm) {
+    MatingApply::apply(row, farm);
+}
+
+void MatingBatch::finishApply(const FarmKeys&) {
+    MatingApply::updateEnrolmentDates();
+}
+
+} // namespace herd
