@@ -2,6 +2,7 @@
 
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "widgets/UnsavedChanges.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -427,14 +428,10 @@ bool FarmWindow::event(QEvent* event) {
 }
 
 void FarmWindow::done(int result) {
-    // Unsaved changes are offered for saving before the window closes.
-    if (m_editing) {
-        if (Dialogs::instance().ask(windowName, u("Uložiť zmeny farmy ?"))) {
-            if (!post())
-                return;
-        } else {
-            setEditing(false);
-        }
-    }
+    if (!mayCloseWithChanges(m_editing, windowName, u("Uložiť zmeny farmy ?"),
+                             [this] { return post(); }))
+        return;
+    if (m_editing)
+        setEditing(false);
     QDialog::done(result);
 }

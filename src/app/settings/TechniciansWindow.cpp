@@ -2,6 +2,7 @@
 
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "widgets/UnsavedChanges.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -182,9 +183,8 @@ void TechniciansWindow::onNavigator(RecordNavigator::Button which) {
 }
 
 void TechniciansWindow::done(int result) {
-    // Closing with an edited row offers to store it first.
-    if (m_editing && Dialogs::instance().ask(windowTitle(), QStringLiteral("Uložiť zmeny ?")) &&
-        !post())
+    if (!mayCloseWithChanges(m_editing, windowTitle(), QStringLiteral("Uložiť zmeny ?"),
+                             [this] { return post(); }))
         return;
     m_editing = false;
     QDialog::done(result);

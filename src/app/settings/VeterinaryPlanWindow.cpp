@@ -2,6 +2,7 @@
 
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "widgets/UnsavedChanges.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -229,8 +230,8 @@ void VeterinaryPlanWindow::onNavigator(RecordNavigator::Button which) {
 }
 
 void VeterinaryPlanWindow::done(int result) {
-    if (m_editing && Dialogs::instance().ask(windowTitle(), QStringLiteral("Uložiť zmeny ?")) &&
-        !post())
+    if (!mayCloseWithChanges(m_editing, windowTitle(), QStringLiteral("Uložiť zmeny ?"),
+                             [this] { return post(); }))
         return;
     m_editing = false;
     QDialog::done(result);
