@@ -53,6 +53,7 @@ BatchOutcome CheckedBatch::apply(const FarmKeys& farm, const Progress& progress)
         return {{Notice::error(m_texts.applyTitle, m_texts.faulty)}, false};
     ProgressEnd end{progress};
     Transaction transaction;
+    startApply(farm);
     const QList<BatchRow> rows = rowsToApply();
     report(progress, int(rows.size()), 0);
     int step = 0;

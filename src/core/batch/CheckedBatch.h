@@ -52,6 +52,9 @@ protected:
     // Tests one row (marking it and others faulty as needed); false when the
     // row is incomplete, which ends the walk.
     virtual bool checkRow(const BatchRow& row, const FarmKeys& farm) = 0;
+    // Work before the first row, inside the application's transaction
+    // (statements the rows share are prepared here).
+    virtual void startApply(const FarmKeys&) {}
     // Writes one checked row into the herd tables.
     virtual void applyRow(const BatchRow& row, const FarmKeys& farm) = 0;
     // The rows in the order they are applied (table order unless a kind's

@@ -2,6 +2,7 @@
 
 #include "batch/BatchRow.h"
 #include "farms/FarmKeys.h"
+#include "litter/SowHistory.h"
 
 namespace herd {
 
@@ -12,9 +13,21 @@ namespace herd {
 // document. Runs inside the batch's transaction.
 namespace MatingApply {
 
+// The statements run for every row, prepared once per application and held
+// by the batch while it walks its rows.
+struct Statements {
+    Statements();
+    SowHistory::Reader history;
+    PreparedStatement inControl;
+    PreparedStatement insert;
+    PreparedStatement housing;
+    PreparedStatement historyRow;
+    PreparedStatement repeat;
+};
+
 // Throws SqlError when no action fits the row (the check and the herd
 // disagree): the whole batch is then rolled back instead of losing the row.
-void apply(const BatchRow& row, const FarmKeys& farm);
+void apply(const BatchRow& row, const FarmKeys& farm, Statements& statements);
 
 // RenumberMatings: the sow's matings after a day and before her next litter
 // (after the day) take the orders first, first + 1, … in date order.
