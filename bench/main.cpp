@@ -2,6 +2,7 @@
 // the data root (WGRAVOLENTA_HOME) and prints the figures with this machine's
 // floors, as a table and as JSON. It asserts nothing.
 #include "BatchBench.h"
+#include "BenchDialogs.h"
 #include "BenchReport.h"
 #include "FloorBench.h"
 #include "ViewBench.h"
@@ -37,6 +38,8 @@ int main(int argc, char** argv) {
         std::fputs(usage, stderr);
         return 2;
     }
+    BenchDialogs dialogs;
+    Dialogs::install(&dialogs);
     BenchReport report;
     try {
         herd::Session session(herd::Config::load());
