@@ -17,8 +17,9 @@
 
 namespace {
 
-const char* usage = "usage: wgravolenta-bench --small FARM --large FARM [--json FILE]\n"
-                    "       [--start-ms MS] [--rss-kb KB] [--probe-choice-ms MS]\n";
+const char* usage =
+    "usage: wgravolenta-bench --small FARM --large FARM [--json FILE]\n"
+    "       [--start-ms MS] [--rss-kb KB] [--probe-choice-ms MS] [--batches-only]\n";
 
 } // namespace
 
@@ -46,6 +47,11 @@ int main(int argc, char** argv) {
         session.start();
         std::fputs("floors ...\n", stderr);
         FloorBench::run(report);
+        if (args.contains(QStringLiteral("--batches-only"))) {
+            BatchBench::run(report, large);
+            QTextStream(stdout) << report.table();
+            return 0;
+        }
         std::fputs("farm choice ...\n", stderr);
         ViewBench::farmChoice(report, small, QStringLiteral("small"));
         ViewBench::farmChoice(report, large, QStringLiteral("large"));

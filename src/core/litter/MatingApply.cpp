@@ -26,7 +26,7 @@ void insertMating(Statements& st, const FarmKeys& farm, const Row& r, const Mati
     // A mating reported late does not move the sow back to the mating house.
     if (s.next.type == SowEvent::Type::None)
         st.housing.exec({r.mated, farm.farm, r.herd, r.sow});
-    st.historyRow.exec({farm.farm, r.herd, r.sow, r.sow, farm.codes.kraj, farm.codes.okres,
+    st.historyRows.add({farm.farm, r.herd, r.sow, r.sow, farm.codes.kraj, farm.codes.okres,
                         farm.codes.zavod, r.mated});
 }
 
@@ -36,7 +36,7 @@ void repeatPrevious(Statements& st, const FarmKeys& farm, const Row& r, const Ma
                     r.sow, s.previous.date});
 }
 
-void writeDocument(const FarmKeys& farm, const Row& r) {
+void writeDocument(const FarmKeys& farm, const Row& r, Documents::Buffer& buffer) {
     MatingData d;
     d.farm = farm.farm;
     d.keeper = farm.codes;
@@ -47,7 +47,7 @@ void writeDocument(const FarmKeys& farm, const Row& r) {
     d.boarLine = r.line;
     d.boarRegister = r.reg;
     d.reInseminations = r.reIns;
-    MatingDocument::writeMating(d);
+    MatingDocument::writeMating(d, &buffer);
 }
 
 [[noreturn]] void noAction(const Row& r) {
@@ -58,10 +58,8 @@ void writeDocument(const FarmKeys& farm, const Row& r) {
 
 } // namespace
 
-Statements::Statements()
-    : inControl(QStringLiteral("SELECT prasnica_vKU FROM tpraspev WHERE cislo_farmy = ? "
-                               "AND chovatel_chov = ? AND prasnica_farma = ?"))
-    , insert(
+Statements::Statements(const QString& farm)
+    : insert(
           QStringLiteral("INSERT INTO tprasins (cislo_farmy, chovatel_chov, prasnica_farma, "
                          "prasnica_krcislo, chovatel_kraj, chovatel_okres, chovatel_zavod, "
                          "datum_pripustenia, poradie_pripustenia, kod_pripustenia, prasnica_cka, "
@@ -70,15 +68,41 @@ Statements::Statements()
     , housing(QStringLiteral("UPDATE tpraspev SET ustajnenie = 'J01', kod_akcie = '05', "
                              "datum_akcie = ? WHERE cislo_farmy = ? AND chovatel_chov = ? "
                              "AND prasnica_farma = ?"))
-    , historyRow(
-          QStringLiteral("INSERT INTO tprashist (cislo_farmy, chovatel_chov, prasnica_farma, "
-                         "prasnica_krcislo, chovatel_kraj, chovatel_okres, chovatel_zavod, "
-                         "kod_akcie, cveterukony_ID, datum_akcie, farma_pohybu) "
-                         "VALUES (?, ?, ?, ?, ?, ?, ?, '05', 0, ?, NULL)"))
     , repeat(QStringLiteral("UPDATE tprasins SET kod_pripustenia = ?, linia_kanca = ?, "
                             "register_kanca = ?, kod_brezost = '0', pocer_REins = ? "
                             "WHERE cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
-                            "AND datum_pripustenia = ?")) {}
+                            "AND datum_pripustenia = ?"))
+    // Up to the sow's next litter (after the day): the matings of this cycle only.
+    , laterMatings(QStringLiteral(
+          "SELECT i.datum_pripustenia FROM tprasins i WHERE i.cislo_farmy = ? "
+          "AND i.chovatel_chov = ? AND i.prasnica_farma = ? AND i.datum_pripustenia > ? "
+          "AND NOT EXISTS (SELECT 1 FROM tprasopr o WHERE o.cislo_farmy = i.cislo_farmy "
+          "AND o.chovatel_chov = i.chovatel_chov AND o.prasnica_farma = i.prasnica_farma "
+          "AND o.datum_oprasenia > ? AND o.datum_oprasenia <= i.datum_pripustenia) "
+          "ORDER BY i.datum_pripustenia"))
+    , reorder(QStringLiteral("UPDATE tprasins SET poradie_pripustenia = ? WHERE "
+                             "cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
+                             "AND datum_pripustenia = ?"))
+    , historyRows(QStringLiteral("INSERT INTO tprashist (cislo_farmy, chovatel_chov, "
+                                 "prasnica_farma, prasnica_krcislo, chovatel_kraj, "
+                                 "chovatel_okres, chovatel_zavod, kod_akcie, cveterukony_ID, "
+                                 "datum_akcie, farma_pohybu)"),
+                  QStringLiteral("(?, ?, ?, ?, ?, ?, ?, '05', 0, ?, NULL)")) {
+    // Whether a sow is in performance control does not change while the batch applies.
+    QSqlQuery q = Sql::exec(QStringLiteral("SELECT chovatel_chov, prasnica_farma, prasnica_vKU "
+                                           "FROM tpraspev WHERE cislo_farmy = ? AND "
+                                           "(chovatel_chov, prasnica_farma) IN "
+                                           "(SELECT Chovatel_chov, Prasnica_farma FROM davka_ins)"),
+                            {farm});
+    while (q.next())
+        inControl.insert(SowHistory::key(q.value(0).toString(), q.value(1).toString()),
+                         q.value(2).toString());
+}
+
+void Statements::finish() {
+    historyRows.flush();
+    documents.flush();
+}
 
 void apply(const BatchRow& batchRow, const FarmKeys& farm, Statements& st) {
     Row r;
@@ -90,8 +114,7 @@ void apply(const BatchRow& batchRow, const FarmKeys& farm, Statements& st) {
     r.reg = batchRow.text(QStringLiteral("Register_kanca"));
     r.reIns = batchRow.value(QStringLiteral("Pocet_REIns")).toInt();
 
-    const bool inControl =
-        st.inControl.value({farm.farm, r.herd, r.sow}).toString() == QLatin1String("1");
+    const bool inControl = st.inControl.value(SowHistory::key(r.herd, r.sow)) == QLatin1String("1");
     const MatingSituation s =
         MatingSituation::of(st.history.read(farm.farm, r.herd, r.sow), r.mated);
     if (!s.fault().isEmpty())
@@ -137,34 +160,22 @@ void apply(const BatchRow& batchRow, const FarmKeys& farm, Statements& st) {
         noAction(r);
     }
     if (inControl)
-        writeDocument(farm, r);
+        writeDocument(farm, r, st.documents);
     if (renumberFrom > 0)
-        renumberMatings(farm, r.herd, r.sow, r.mated, renumberFrom + 1);
+        renumberMatings(st, farm, r.herd, r.sow, r.mated, renumberFrom + 1);
     if (hybrid)
         LitterHybrid::update(farm.farm, r.herd, r.sow, r.mated);
 }
 
-void renumberMatings(const FarmKeys& farm, const QString& herd, const QString& sow,
+void renumberMatings(Statements& st, const FarmKeys& farm, const QString& herd, const QString& sow,
                      const QDate& after, int first) {
-    // Up to the sow's next litter: the matings of this cycle only.
-    const QVariant litter = Sql::value(
-        QStringLiteral("SELECT MIN(datum_oprasenia) FROM tprasopr WHERE cislo_farmy = ? "
-                       "AND chovatel_chov = ? AND prasnica_farma = ? AND datum_oprasenia > ?"),
-        {farm.farm, herd, sow, after});
-    QSqlQuery q = Sql::exec(
-        QStringLiteral("SELECT datum_pripustenia FROM tprasins WHERE cislo_farmy = ? "
-                       "AND chovatel_chov = ? AND prasnica_farma = ? AND datum_pripustenia > ? "
-                       "AND (? IS NULL OR datum_pripustenia < ?) ORDER BY datum_pripustenia"),
-        {farm.farm, herd, sow, after, litter, litter});
+    QSqlQuery& q = st.laterMatings.exec({farm.farm, herd, sow, after, after});
     QList<QDate> dates;
     while (q.next())
         dates.append(q.value(0).toDate());
     int order = first;
     for (const QDate& d : dates)
-        Sql::exec(QStringLiteral("UPDATE tprasins SET poradie_pripustenia = ? WHERE "
-                                 "cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
-                                 "AND datum_pripustenia = ?"),
-                  {order++, farm.farm, herd, sow, d});
+        st.reorder.exec({order++, farm.farm, herd, sow, d});
 }
 
 void updateEnrolmentDates() {

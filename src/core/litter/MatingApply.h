@@ -1,8 +1,10 @@
 #pragma once
 
 #include "batch/BatchRow.h"
+#include "db/BufferedInsert.h"
 #include "farms/FarmKeys.h"
 #include "litter/SowHistory.h"
+#include "register/DocumentInsert.h"
 
 namespace herd {
 
@@ -15,14 +17,23 @@ namespace MatingApply {
 
 // The statements run for every row, prepared once per application and held
 // by the batch while it walks its rows.
+// The history rows and documents, which nothing reads before the batch ends,
+// are kept back and written together by finish().
 struct Statements {
-    Statements();
+    explicit Statements(const QString& farm);
+    // Writes what was kept back; before the commit.
+    void finish();
+
     SowHistory::Reader history;
-    PreparedStatement inControl;
+    // prasnica_vKU of every sow listed in the batch, by SowHistory::key.
+    QHash<QString, QString> inControl;
     PreparedStatement insert;
     PreparedStatement housing;
-    PreparedStatement historyRow;
     PreparedStatement repeat;
+    PreparedStatement laterMatings;
+    PreparedStatement reorder;
+    BufferedInsert historyRows;
+    Documents::Buffer documents;
 };
 
 // Throws SqlError when no action fits the row (the check and the herd
@@ -31,8 +42,8 @@ void apply(const BatchRow& row, const FarmKeys& farm, Statements& statements);
 
 // RenumberMatings: the sow's matings after a day and before her next litter
 // (after the day) take the orders first, first + 1, … in date order.
-void renumberMatings(const FarmKeys& farm, const QString& herd, const QString& sow,
-                     const QDate& after, int first);
+void renumberMatings(Statements& statements, const FarmKeys& farm, const QString& herd,
+                     const QString& sow, const QDate& after, int first);
 
 // Every sow with matings (every farm) gets her first mating day as the
 // enrolment date; a sow without matings keeps hers.

@@ -126,7 +126,8 @@ void MatingBatch::normalise(const FarmKeys& farm) {
     // Only rows whose values change are written; the verdicts are set for
     // all rows at once and then for the faulty ones.
     QList<std::pair<int, QString>> faults;
-    for (const BatchRow& row : table().rows()) {
+    QList<BatchRow> rows = table().rows();
+    for (BatchRow& row : rows) {
         QVariantMap values;
         QString fault;
         for (const Cell& c : cells) {
@@ -150,13 +151,15 @@ void MatingBatch::normalise(const FarmKeys& farm) {
             values.insert(count, 0);
         if (!values.isEmpty())
             table().update(row.id(), values);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            row.setValue(it.key(), it.value());
         if (!fault.isEmpty())
             faults.append({row.id(), fault});
     }
     table().markAllGood();
     for (const auto& [id, fault] : faults)
         table().setVerdict(id, false, fault);
-    m_data = MatingCheckData::read(farm.farm, table().rows());
+    m_data = MatingCheckData::read(farm.farm, rows);
 }
 
 bool MatingBatch::checkRow(const BatchRow& row, const FarmKeys& farm) {
@@ -214,8 +217,8 @@ QList<BatchRow> MatingBatch::rowsToApply() const {
     return rows;
 }
 
-void MatingBatch::startApply(const FarmKeys&) {
-    m_statements.emplace();
+void MatingBatch::startApply(const FarmKeys& farm) {
+    m_statements.emplace(farm.farm);
 }
 
 void MatingBatch::applyRow(const BatchRow& row, const FarmKeys& farm) {
@@ -223,6 +226,7 @@ void MatingBatch::applyRow(const BatchRow& row, const FarmKeys& farm) {
 }
 
 void MatingBatch::finishApply(const FarmKeys&) {
+    m_statements->finish();
     MatingApply::updateEnrolmentDates();
     m_statements.reset();
 }

@@ -7,7 +7,7 @@ namespace herd::MatingDocument {
 
 namespace {
 
-void write(const MatingData& d, const QString& dataItem) {
+void write(const MatingData& d, const QString& dataItem, Documents::Buffer* buffer = nullptr) {
     using Documents::code;
     Documents::insert("dos3", d.farm,
                       {
@@ -29,13 +29,14 @@ void write(const MatingData& d, const QString& dataItem) {
                           {"datumPrip_Rok", DateText::yy(d.mated)},
                           {"spac", QStringLiteral(" ")},
                           {"DI", dataItem},
-                      });
+                      },
+                      buffer);
 }
 
 } // namespace
 
-void writeMating(const MatingData& d) {
-    write(d, DataItem::Mating);
+void writeMating(const MatingData& d, Documents::Buffer* buffer) {
+    write(d, DataItem::Mating, buffer);
 }
 void writeMatingCorrected(const MatingData& d) {
     write(d, DataItem::MatingCorrected);

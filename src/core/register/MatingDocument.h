@@ -20,8 +20,13 @@ struct MatingData {
     int reInseminations = 0;
 };
 
+namespace Documents {
+class Buffer;
+}
+
 namespace MatingDocument {
-void writeMating(const MatingData& data);          // DI 33, from the mating batch
+// DI 33, from the mating batch; kept in the batch's buffer when it gives one.
+void writeMating(const MatingData& data, Documents::Buffer* buffer = nullptr);
 void writeMatingCorrected(const MatingData& data); // DI 31, corrected on the sow card
 void writeMatingDeleted(const MatingData& data);   // DI 32, deleted on the sow card
 } // namespace MatingDocument
