@@ -95,6 +95,34 @@ void BatchTable::clear() const {
     Sql::exec(QStringLiteral("DELETE FROM %1").arg(m_table));
 }
 
+void BatchTable::store(const QList<BatchRow>& rows) const {
+    const QStringList columns =
+        QStringList{m_id} + m_columns +
+        QStringList{QStringLiteral("status_zaznamu"), QStringLiteral("ERR_oznam")};
+    QStringList updates;
+    for (const QString& c : columns.mid(1))
+        updates.append(QStringLiteral("%1 = VALUES(%1)").arg(c));
+    const QString marks = QLatin1Char('(') +
+                          QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(',')) +
+                          QLatin1Char(')');
+    // The rows exist (read in the caller's transaction), so every insert is an update.
+    constexpr int chunk = 500;
+    for (qsizetype from = 0; from < rows.size(); from += chunk) {
+        const QList<BatchRow> part = rows.mid(from, chunk);
+        QVariantList bound;
+        for (const BatchRow& row : part) {
+            bound.append(row.id());
+            for (const QString& c : columns.mid(1))
+                bound.append(row.value(c));
+        }
+        Sql::exec(QStringLiteral("INSERT INTO %1 (%2) VALUES %3 ON DUPLICATE KEY UPDATE %4")
+                      .arg(m_table, columns.join(QStringLiteral(", ")),
+                           QStringList(part.size(), marks).join(QLatin1Char(',')),
+                           updates.join(QStringLiteral(", "))),
+                  bound);
+    }
+}
+
 void BatchTable::setVerdict(int id, bool good, const QString& message) const {
     Sql::exec(QStringLiteral("UPDATE %1 SET status_zaznamu = ?, ERR_oznam = ? WHERE %2 = ?")
                   .arg(m_table, m_id),
