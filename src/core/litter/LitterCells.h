@@ -1,19 +1,13 @@
 #pragma once
 
 #include "batch/BatchRow.h"
+#include "batch/CellVerdict.h"
 
 #include <QStringList>
 #include <QVariant>
+#include <optional>
 
 namespace herd {
-
-// The verdict of one cell of the litter grid: the value the cell keeps, or
-// the message it is refused with (the value then stays as typed).
-struct CellVerdict {
-    QVariant value;
-    QString message;
-    bool good() const { return message.isEmpty(); }
-};
 
 // The cell rules of the litter batch (DBGridVstupColExit). A rule reads the
 // row's other cells: the counts, the weight and the weaning date are judged
