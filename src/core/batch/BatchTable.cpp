@@ -28,12 +28,13 @@ QList<BatchRow> BatchTable::select(const QString& where) const {
     QSqlQuery q =
         Sql::exec(QStringLiteral("SELECT * FROM %1 %2 ORDER BY %3").arg(m_table, where, m_id));
     QList<BatchRow> rows;
+    const QSqlRecord record = q.record();
+    const int id = record.indexOf(m_id);
     while (q.next()) {
-        const QSqlRecord record = q.record();
         QVariantMap values;
         for (int i = 0; i < record.count(); ++i)
-            values.insert(record.fieldName(i), record.value(i));
-        rows.append(BatchRow(values.value(m_id).toInt(), values));
+            values.insert(record.fieldName(i), q.value(i));
+        rows.append(BatchRow(q.value(id).toInt(), values));
     }
     return rows;
 }
@@ -102,25 +103,20 @@ void BatchTable::store(const QList<BatchRow>& rows) const {
     QStringList updates;
     for (const QString& c : columns.mid(1))
         updates.append(QStringLiteral("%1 = VALUES(%1)").arg(c));
-    const QString marks = QLatin1Char('(') +
-                          QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(',')) +
-                          QLatin1Char(')');
-    // The rows exist (read in the caller's transaction), so every insert is an update.
-    constexpr int chunk = 500;
-    for (qsizetype from = 0; from < rows.size(); from += chunk) {
-        const QList<BatchRow> part = rows.mid(from, chunk);
-        QVariantList bound;
-        for (const BatchRow& row : part) {
-            bound.append(row.id());
-            for (const QString& c : columns.mid(1))
-                bound.append(row.value(c));
-        }
-        Sql::exec(QStringLiteral("INSERT INTO %1 (%2) VALUES %3 ON DUPLICATE KEY UPDATE %4")
-                      .arg(m_table, columns.join(QStringLiteral(", ")),
-                           QStringList(part.size(), marks).join(QLatin1Char(',')),
-                           updates.join(QStringLiteral(", "))),
-                  bound);
+    QList<QVariantList> values;
+    for (const BatchRow& row : rows) {
+        QVariantList v{row.id()};
+        for (const QString& c : columns.mid(1))
+            v.append(row.value(c));
+        values.append(v);
     }
+    // The rows exist (read in the caller's transaction), so every insert is an update.
+    Sql::execRows(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES")
+            .arg(m_table, columns.join(QStringLiteral(", "))),
+        QLatin1Char('(') + QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(',')) +
+            QLatin1Char(')'),
+        values, QStringLiteral("ON DUPLICATE KEY UPDATE ") + updates.join(QStringLiteral(", ")));
 }
 
 void BatchTable::setVerdict(int id, bool good, const QString& message) const {

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QString>
 
 namespace herd {
 
@@ -19,22 +20,46 @@ namespace herd {
 // the herd throws SqlError, and the whole batch rolls back.
 class LitterApply {
 public:
-    LitterApply(const FarmKeys& farm, const QString& batchTable, const QList<BatchRow>& rows);
+    LitterApply(const FarmKeys& farm, const QString& batchTable);
 
-    // Rows of one sow come in date order.
+    // Weighs one row against the sow's events and the rows before it (a
+    // sow's rows come in date order); the writes wait for finish().
     void apply(const BatchRow& row);
-    void finish() {}
+    // Writes every row's litter, history, documents and the sows' new
+    // state, a few statements for the whole batch.
+    void finish();
 
 private:
+    // The litter as the row reports it.
+    struct Litter {
+        QString herd, sow, character, evenness, hybrid;
+        QDate farrowed, weaned;
+        int born = 0, alive = 0, reared = 0;
+        double weight = 0;
+    };
     struct Sow {
         bool inControl = false;
+        QString breed;           // plemeno_ku, '00000000' when unknown
+        QString housing, action; // as she is now, or as her latest litter leaves her
+        QDate actionDate;
         QList<SowEvent> events;   // her matings and litters, the applied rows included
-        QList<SowLitter> litters; // with their stored numbers and intervals
+        QList<SowLitter> stored;  // her litters as recorded, with their numbers and intervals
+        QList<SowLitter> litters; // renumbered with the applied rows
+        double averageInterval = 0;
     };
-    Sow& sow(const QString& herd, const QString& number);
+    static Litter litterOf(const BatchRow& row);
+    QString hybrid(const QString& sowBreed, const QString& line, const QString& reg);
+    void writeLitters();
+    void writeHistory();
+    void writeDocuments();
+    void writeSows();
 
     FarmKeys m_farm;
-    QHash<QString, Sow> m_sows; // by SowHistory::key
+    QString m_batchTable;
+    QHash<QString, Sow> m_sows;           // by SowHistory::key
+    QList<Litter> m_applied;              // in the order applied
+    QHash<QString, QString> m_boarBreeds; // by "line register"
+    QHash<QString, QString> m_hybrids;    // by "dam breed/sire breed"
 };
 
 } // namespace herd

@@ -156,8 +156,8 @@ QList<BatchRow> LitterBatch::rowsToApply() const {
     return rows;
 }
 
-void LitterBatch::beginApply(const QList<BatchRow>& rows, const FarmKeys& farm) {
-    m_apply = std::make_unique<LitterApply>(farm, table().name(), rows);
+void LitterBatch::beginApply(const QList<BatchRow>&, const FarmKeys& farm) {
+    m_apply = std::make_unique<LitterApply>(farm, table().name());
 }
 
 void LitterBatch::applyRow(const BatchRow& row, const FarmKeys&) {
