@@ -2,6 +2,7 @@
 
 #include "db/Sql.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <stdexcept>
@@ -117,6 +118,24 @@ void BatchTable::store(const QList<BatchRow>& rows) const {
         QLatin1Char('(') + QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(',')) +
             QLatin1Char(')'),
         values, QStringLiteral("ON DUPLICATE KEY UPDATE ") + updates.join(QStringLiteral(", ")));
+}
+
+void BatchTable::storeVerdicts(const QList<BatchRow>& rows) const {
+    QHash<std::pair<int, QString>, QVariantList> byVerdict;
+    for (const BatchRow& row : rows)
+        byVerdict[{row.value(QStringLiteral("status_zaznamu")).toInt(),
+                   row.text(QStringLiteral("ERR_oznam"))}]
+            .append(row.id());
+    constexpr qsizetype chunk = 10000;
+    for (auto it = byVerdict.cbegin(); it != byVerdict.cend(); ++it)
+        for (qsizetype from = 0; from < it.value().size(); from += chunk) {
+            const QVariantList ids = it.value().mid(from, chunk);
+            Sql::exec(
+                QStringLiteral("UPDATE %1 SET status_zaznamu = ?, ERR_oznam = ? WHERE %2 IN (%3)")
+                    .arg(m_table, m_id,
+                         QStringList(ids.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+                QVariantList{it.key().first, it.key().second} + ids);
+        }
 }
 
 void BatchTable::setVerdict(int id, bool good, const QString& message) const {

@@ -58,12 +58,23 @@ QString LitterBatch::describe(const BatchRow& row) const {
 
 void LitterBatch::normalise(const FarmKeys&) {
     // The cell rules once more: a value the grid would refuse is never applied.
+    // Rows typed through the grid are normalised already: only the others
+    // are written back whole, the verdicts of all in a few statements.
     QList<BatchRow> rows = table().rows();
+    QList<BatchRow> changed;
     for (BatchRow& row : rows) {
+        const BatchRow typed = row;
         const QString fault = LitterCells::normalise(row);
         setVerdict(row, fault.isEmpty(), fault.isEmpty() ? blank : QStringLiteral("* ") + fault);
+        const QStringList& columns = table().columns();
+        if (std::any_of(columns.cbegin(), columns.cend(), [&](const QString& c) {
+                return typed.value(c) != row.value(c) ||
+                       typed.value(c).isNull() != row.value(c).isNull();
+            }))
+            changed.append(row);
     }
-    table().store(rows);
+    table().store(changed);
+    table().storeVerdicts(rows);
 }
 
 void LitterBatch::beginCheck(const QList<BatchRow>& rows, const FarmKeys& farm) {
@@ -143,7 +154,7 @@ QString LitterBatch::verdictOf(const BatchRow& row) const {
 }
 
 void LitterBatch::finishCheck(const FarmKeys&) {
-    table().store(m_changed);
+    table().storeVerdicts(m_changed);
     m_changed.clear();
 }
 
