@@ -4,6 +4,7 @@
 #include "../reports/PdfText.h"
 #include "HerdFixture.h"
 #include "LitterFixture.h"
+#include "QueryText.h"
 #include "TableSnapshot.h"
 #include "TestDatabase.h"
 #include "common/DateText.h"
@@ -25,6 +26,8 @@
 
 using namespace herd;
 using LitterFixture::Row;
+using QueryText::lines;
+using QueryText::one;
 
 namespace {
 
@@ -34,23 +37,6 @@ const QDate mated(2026, 1, 5);
 const QDate farrowed = mated.addDays(115);
 const QString clean = QStringLiteral("Dávka je bez chybných záznamov !");
 const QString blank = QStringLiteral(" ");
-
-QString one(const QString& sql, const QVariantList& values = {}) {
-    const QVariant v = Sql::value(sql, values);
-    return v.isValid() ? (v.isNull() ? QStringLiteral("NULL") : v.toString()) : QStringLiteral("-");
-}
-
-QStringList lines(const QString& sql, const QVariantList& values = {}) {
-    QSqlQuery q = Sql::exec(sql, values);
-    QStringList list;
-    while (q.next()) {
-        QStringList cells;
-        for (int i = 0; i < q.record().count(); ++i)
-            cells.append(q.value(i).isNull() ? QStringLiteral("NULL") : q.value(i).toString());
-        list.append(cells.join(QLatin1Char('|')));
-    }
-    return list;
-}
 
 QString verdict(int id) {
     return one(QStringLiteral("SELECT CONCAT(status_zaznamu, ERR_oznam) FROM davka_vrh "
