@@ -6,17 +6,27 @@
 namespace herd::Documents {
 
 void insert(const char* table, const QString& farm, const Columns& columns) {
+    insertMany(table, farm, {columns});
+}
+
+void insertMany(const char* table, const QString& farm, const QList<Columns>& rows) {
+    if (rows.isEmpty())
+        return;
     QString names = QStringLiteral("cislo_farmy, datum_vytvorenia");
     QString marks = QStringLiteral("?, CURDATE()");
-    QVariantList values{farm};
-    for (const auto& [name, value] : columns) {
-        names += QStringLiteral(", ") + QLatin1String(name);
+    for (const auto& column : rows.first()) {
+        names += QStringLiteral(", ") + QLatin1String(column.first);
         marks += QStringLiteral(", ?");
-        values.append(value);
     }
-    Sql::exec(
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(QLatin1String(table), names, marks),
-        values);
+    QList<QVariantList> values;
+    for (const Columns& row : rows) {
+        QVariantList v{farm};
+        for (const auto& column : row)
+            v.append(column.second);
+        values.append(v);
+    }
+    Sql::execRows(QStringLiteral("INSERT INTO %1 (%2) VALUES").arg(QLatin1String(table), names),
+                  QLatin1Char('(') + marks + QLatin1Char(')'), values);
 }
 
 QDate serverToday() {
