@@ -5,6 +5,7 @@
 #include "db/Config.h"
 #include "db/Session.h"
 #include "db/SqlError.h"
+#include "litter/LitterBatch.h"
 #include "litter/MatingBatch.h"
 
 #include <functional>
@@ -24,6 +25,7 @@ struct Kind {
 const Kind kinds[] = {
     {"enrolment", [] { return std::make_unique<EnrolmentBatch>(); }},
     {"mating", [] { return std::make_unique<MatingBatch>(); }},
+    {"litter", [] { return std::make_unique<LitterBatch>(); }},
 };
 
 QString kindWord(Notice::Kind kind) {
@@ -89,8 +91,8 @@ int runBatch(const QStringList& args, const Options& options, Io& io) {
             kind = &k;
     if (!kind || (action != QLatin1String("check") && action != QLatin1String("apply") &&
                   action != QLatin1String("clear"))) {
-        io.err
-            << "Použitie: wgravolenta-cli --farm ČÍSLO batch enrolment|mating check|apply|clear\n";
+        io.err << "Použitie: wgravolenta-cli --farm ČÍSLO batch enrolment|mating|litter "
+                  "check|apply|clear\n";
         return 2;
     }
     if (options.farm.trimmed().isEmpty()) {

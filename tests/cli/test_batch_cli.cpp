@@ -1,11 +1,12 @@
-// "wgravolenta-cli batch enrolment|mating" run as a user runs it, against a test database.
+// "wgravolenta-cli batch enrolment|mating|litter" run as a user runs it, against a test database.
 #include "../card/EnrolmentRows.h"
-#include "../litter/MatingFixture.h"
+#include "../litter/LitterFixture.h"
 #include "CliHome.h"
 #include "HerdFixture.h"
 #include "TestDatabase.h"
 #include "db/Sql.h"
 
+#include <QDebug>
 #include <QTest>
 #include <memory>
 
@@ -117,12 +118,52 @@ private slots:
         QCOMPARE(count("davka_ins"), 0);
     }
 
+    // Matings and then their litters, each batch through the tool: the sows
+    // farrow in M01 as sows, with their litter numbers, intervals and hybrids.
+    void matingThenLitterBatch() {
+        MatingFixture::sow("00007");
+        MatingFixture::sow("00008");
+        MatingFixture::boar("3301", "00001");
+        const QDate earlier(2025, 9, 1);
+        LitterFixture::litter("00008", earlier, "1", 1, 0, "11111111");
+        const QDate mated(2026, 1, 5);
+        MatingFixture::row("7", mated);
+        MatingFixture::row("8", mated);
+        auto run = [&](const char* kind, const char* action) {
+            const CliRun r = cli({"--farm", "123456", "batch", QString::fromLatin1(kind),
+                                  QString::fromLatin1(action)});
+            if (r.exitCode != 0)
+                qWarning() << r.err << r.out;
+            return r.exitCode;
+        };
+        QCOMPARE(run("mating", "apply"), 0);
+        const QDate farrowed = mated.addDays(114);
+        LitterFixture::Row::on(farrowed).of("7").insert();
+        LitterFixture::Row::on(farrowed).of("8").insert();
+        QCOMPARE(run("litter", "apply"), 0);
+        QCOMPARE(
+            Sql::value(QStringLiteral("SELECT GROUP_CONCAT(CONCAT_WS('|', prasnica_farma, "
+                                      "ustajnenie, kod_kategorie, priem_medzidobie) "
+                                      "ORDER BY prasnica_farma) FROM tpraspev"))
+                .toString(),
+            QStringLiteral("00007|M01|1|0.00,00008|M01|1|%1.00").arg(earlier.daysTo(farrowed)));
+        QCOMPARE(Sql::value(QStringLiteral(
+                                "SELECT GROUP_CONCAT(CONCAT_WS('|', prasnica_farma, poradie_vrhu, "
+                                "medzidobie, plemeno_VU) ORDER BY prasnica_farma, datum_oprasenia) "
+                                "FROM tprasopr"))
+                     .toString(),
+                 QStringLiteral("00007|1|0|12330000,00008|1|0|11111111,00008|2|%1|12330000")
+                     .arg(earlier.daysTo(farrowed)));
+        QCOMPARE(count("dos22"), 2);
+        QCOMPARE(count("dos23"), 2);
+    }
+
     void wrongUse_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
         QTest::newRow("no farm") << QStringList{"batch", "enrolment", "check"} << 2;
         QTest::newRow("unknown kind")
-            << QStringList{"--farm", "123456", "batch", "litter", "check"} << 2;
+            << QStringList{"--farm", "123456", "batch", "weaning", "check"} << 2;
         QTest::newRow("unknown action")
             << QStringList{"--farm", "123456", "batch", "enrolment", "run"} << 2;
         QTest::newRow("unknown farm")

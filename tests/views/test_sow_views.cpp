@@ -101,6 +101,17 @@ private slots:
         QCOMPARE(column(SowCard::anamnesis(sow("00012", "02")), 1),
                  QStringList({"10.10.2023", "01.02.2024"}));
         QCOMPARE(column(SowCard::progenyTest(sow("00012")), 0), QStringList({"12000000"}));
+        // A litter not weaned shows no weaning date, whether stored as NULL
+        // or, in older data, as the empty date.
+        Sql::exec(QStringLiteral("UPDATE tprasopr SET datum_odstavu = '1899-12-30' "
+                                 "WHERE prasnica_farma = '00020'"));
+        QSqlQuery weaned = SowCard::anamnesis(sow("00020"));
+        QStringList weanings;
+        while (weaned.next())
+            weanings.append(weaned.value("datum_odstavu").isNull()
+                                ? QStringLiteral("-")
+                                : weaned.value("datum_odstavu").toString());
+        QCOMPARE(weanings, QStringList({"-", "-"}));
         QCOMPARE(column(SowCard::progenyTest(sow("00012", "02")), 0), QStringList());
     }
 

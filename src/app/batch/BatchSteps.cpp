@@ -66,23 +66,31 @@ bool apply(herd::CheckedBatch& batch, const QString& farm, const herd::Progress&
 }
 
 void printDay(const herd::DayPrintout& printout, const QString& farm, QWidget* parent) {
-    const std::optional<QDate> day = Dialogs::instance().askDate(printout.dateCaption);
+    printDay(QList<herd::DayPrintout>{printout}, farm, parent);
+}
+
+void printDay(const QList<herd::DayPrintout>& printouts, const QString& farm, QWidget* parent) {
+    if (printouts.isEmpty())
+        return;
+    const std::optional<QDate> day = Dialogs::instance().askDate(printouts.first().dateCaption);
     if (!day)
         return;
-    herd::ReportData data;
-    try {
-        data = printout.read(farm, *day);
-    } catch (const herd::SqlError& e) {
-        Dialogs::error(printout.none.title, QStringLiteral("Chyba: ") + e.text());
-        return;
+    for (const herd::DayPrintout& printout : printouts) {
+        herd::ReportData data;
+        try {
+            data = printout.read(farm, *day);
+        } catch (const herd::SqlError& e) {
+            Dialogs::error(printout.none.title, QStringLiteral("Chyba: ") + e.text());
+            return;
+        }
+        if (data.rows.isEmpty()) {
+            Dialogs::instance().show(printout.none);
+            continue;
+        }
+        herd::ReportEngine engine(herd::ReportEngine::herdProject());
+        printout.setParameters(engine, farm, *day);
+        ReportPreviewDialog::run(engine, printout.report, std::move(data), parent);
     }
-    if (data.rows.isEmpty()) {
-        Dialogs::instance().show(printout.none);
-        return;
-    }
-    herd::ReportEngine engine(herd::ReportEngine::herdProject());
-    printout.setParameters(engine, farm, *day);
-    ReportPreviewDialog::run(engine, printout.report, std::move(data), parent);
 }
 
 } // namespace BatchSteps

@@ -20,7 +20,9 @@ bool check(herd::CheckedBatch& batch, const QString& farm, const herd::Progress&
 // Step 2: applies a checked batch and offers to empty it. True when applied.
 bool apply(herd::CheckedBatch& batch, const QString& farm, const herd::Progress& progress);
 // Step 3: asks for the day and shows the day's documents in the preview, or
-// the printout's message when there are none.
+// the printout's message when there are none; with several printouts (one per
+// document kind) the day is asked once and each follows in turn.
 void printDay(const herd::DayPrintout& printout, const QString& farm, QWidget* parent);
+void printDay(const QList<herd::DayPrintout>& printouts, const QString& farm, QWidget* parent);
 
 } // namespace BatchSteps

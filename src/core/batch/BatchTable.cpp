@@ -2,6 +2,7 @@
 
 #include "db/Sql.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <stdexcept>
@@ -28,12 +29,13 @@ QList<BatchRow> BatchTable::select(const QString& where) const {
     QSqlQuery q =
         Sql::exec(QStringLiteral("SELECT * FROM %1 %2 ORDER BY %3").arg(m_table, where, m_id));
     QList<BatchRow> rows;
+    const QSqlRecord record = q.record();
+    const int id = record.indexOf(m_id);
     while (q.next()) {
-        const QSqlRecord record = q.record();
         QVariantMap values;
         for (int i = 0; i < record.count(); ++i)
-            values.insert(record.fieldName(i), record.value(i));
-        rows.append(BatchRow(values.value(m_id).toInt(), values));
+            values.insert(record.fieldName(i), q.value(i));
+        rows.append(BatchRow(q.value(id).toInt(), values));
     }
     return rows;
 }
@@ -97,6 +99,47 @@ void BatchTable::remove(int id) const {
 
 void BatchTable::clear() const {
     Sql::exec(QStringLiteral("DELETE FROM %1").arg(m_table));
+}
+
+void BatchTable::store(const QList<BatchRow>& rows) const {
+    const QStringList columns =
+        QStringList{m_id} + m_columns +
+        QStringList{QStringLiteral("status_zaznamu"), QStringLiteral("ERR_oznam")};
+    QStringList updates;
+    for (const QString& c : columns.mid(1))
+        updates.append(QStringLiteral("%1 = VALUES(%1)").arg(c));
+    QList<QVariantList> values;
+    for (const BatchRow& row : rows) {
+        QVariantList v{row.id()};
+        for (const QString& c : columns.mid(1))
+            v.append(row.value(c));
+        values.append(v);
+    }
+    // The rows exist (read in the caller's transaction), so every insert is an update.
+    Sql::execRows(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES")
+            .arg(m_table, columns.join(QStringLiteral(", "))),
+        QLatin1Char('(') + QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(',')) +
+            QLatin1Char(')'),
+        values, QStringLiteral("ON DUPLICATE KEY UPDATE ") + updates.join(QStringLiteral(", ")));
+}
+
+void BatchTable::storeVerdicts(const QList<BatchRow>& rows) const {
+    QHash<std::pair<int, QString>, QVariantList> byVerdict;
+    for (const BatchRow& row : rows)
+        byVerdict[{row.value(QStringLiteral("status_zaznamu")).toInt(),
+                   row.text(QStringLiteral("ERR_oznam"))}]
+            .append(row.id());
+    constexpr qsizetype chunk = 10000;
+    for (auto it = byVerdict.cbegin(); it != byVerdict.cend(); ++it)
+        for (qsizetype from = 0; from < it.value().size(); from += chunk) {
+            const QVariantList ids = it.value().mid(from, chunk);
+            Sql::exec(
+                QStringLiteral("UPDATE %1 SET status_zaznamu = ?, ERR_oznam = ? WHERE %2 IN (%3)")
+                    .arg(m_table, m_id,
+                         QStringList(ids.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+                QVariantList{it.key().first, it.key().second} + ids);
+        }
 }
 
 void BatchTable::setVerdict(int id, bool good, const QString& message) const {

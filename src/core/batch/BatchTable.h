@@ -37,6 +37,15 @@ public:
     void remove(int id) const;
     void clear() const;
 
+    // Writes back rows read from this table (their typed columns,
+    // status_zaznamu and ERR_oznam), a few statements for the whole list: the
+    // check of a kind that judges all its rows in memory.
+    void store(const QList<BatchRow>& rows) const;
+
+    // Writes the verdicts (status_zaznamu, ERR_oznam) of rows judged in
+    // memory, one statement per distinct verdict.
+    void storeVerdicts(const QList<BatchRow>& rows) const;
+
     // The check's verdict for one row; a good row gets the blank message.
     void setVerdict(int id, bool good, const QString& message = QStringLiteral(" ")) const;
     // Every row good with the blank message: the start of a check's verdicts.

@@ -24,6 +24,7 @@ BatchOutcome CheckedBatch::check(const FarmKeys& farm, const Progress& progress)
     normalise(farm);
     const QList<BatchRow> rows = m_table.rows();
     report(progress, int(rows.size()), 0);
+    beginCheck(rows, farm);
     int step = 0;
     bool complete = true;
     for (const BatchRow& row : rows) {
@@ -33,6 +34,7 @@ BatchOutcome CheckedBatch::check(const FarmKeys& farm, const Progress& progress)
         }
         report(progress, int(rows.size()), ++step);
     }
+    finishCheck(farm);
     transaction.commit();
     if (!complete) {
         m_state.clear();
@@ -53,9 +55,9 @@ BatchOutcome CheckedBatch::apply(const FarmKeys& farm, const Progress& progress)
         return {{Notice::error(m_texts.applyTitle, m_texts.faulty)}, false};
     ProgressEnd end{progress};
     Transaction transaction;
-    startApply(farm);
     const QList<BatchRow> rows = rowsToApply();
     report(progress, int(rows.size()), 0);
+    beginApply(rows, farm);
     int step = 0;
     for (const BatchRow& row : rows) {
         applyRow(row, farm);

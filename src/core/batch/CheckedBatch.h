@@ -49,14 +49,19 @@ protected:
     // Pads and resets every row before the walk (status good, blank message),
     // marking faulty the rows whose values cannot be normalised.
     virtual void normalise(const FarmKeys& farm) = 0;
+    // Before the walk: the normalised rows, for a kind that reads what it
+    // needs of the herd for all of them at once.
+    virtual void beginCheck(const QList<BatchRow>&, const FarmKeys&) {}
     // Tests one row (marking it and others faulty as needed); false when the
     // row is incomplete, which ends the walk.
     virtual bool checkRow(const BatchRow& row, const FarmKeys& farm) = 0;
-    // Work before the first row, inside the application's transaction
-    // (statements the rows share are prepared here).
-    virtual void startApply(const FarmKeys&) {}
+    // After the walk (also one ended by an incomplete row), inside the same
+    // transaction: for a kind that writes its verdicts at once.
+    virtual void finishCheck(const FarmKeys&) {}
     // Writes one checked row into the herd tables.
     virtual void applyRow(const BatchRow& row, const FarmKeys& farm) = 0;
+    // Before the first row is applied, inside the transaction.
+    virtual void beginApply(const QList<BatchRow>&, const FarmKeys&) {}
     // The rows in the order they are applied (table order unless a kind's
     // rows build on each other).
     virtual QList<BatchRow> rowsToApply() const { return m_table.rows(); }

@@ -8,6 +8,14 @@ QString formatted(const QDate& date, const QString& format, const QString& empty
 }
 } // namespace
 
+QDate given(const QDate& date) {
+    return date.isValid() && date != emptyDate() ? date : QDate();
+}
+
+QString givenSql(const QString& column) {
+    return QStringLiteral("NULLIF(%1, '%2')").arg(column, iso(emptyDate()));
+}
+
 QString iso(const QDate& date) {
     return (date.isValid() ? date : emptyDate()).toString(QStringLiteral("yyyy-MM-dd"));
 }

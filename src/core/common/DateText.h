@@ -14,6 +14,13 @@ inline QDate emptyDate() {
     return QDate(1899, 12, 30);
 }
 
+// A stored date, or an invalid date where none is given: NULL and the empty
+// date (which older data carries for "no date") both mean no date.
+QDate given(const QDate& date);
+// The same rule in a select: the column's value, or NULL for the empty date.
+// The column name comes from the caller's fixed text.
+QString givenSql(const QString& column);
+
 // "yyyy-mm-dd"; an invalid date gives the empty date's text "1899-12-30".
 QString iso(const QDate& date);
 // "ddmmyy" (091226); an invalid date gives "000000".

@@ -4,6 +4,8 @@
 #include "db/SqlError.h"
 
 #include <QSqlError>
+#include <QStringList>
+#include <algorithm>
 
 namespace herd::Sql {
 
@@ -46,6 +48,24 @@ QSqlQuery execScrollable(const QString& sql, const QVariantList& values) {
 
 QSqlQuery exec(const QString& sql, const QVariantList& values) {
     return exec(Database::connection(), sql, values);
+}
+
+void execRows(const QString& head, const QString& tuple, const QList<QVariantList>& rows,
+              const QString& tail) {
+    // Well under the server's limit of 65535 placeholders per statement.
+    constexpr qsizetype maxValues = 30000;
+    const qsizetype perRow = std::max<qsizetype>(1, tuple.count(QLatin1Char('?')));
+    const qsizetype chunk = std::max<qsizetype>(1, maxValues / perRow);
+    for (qsizetype from = 0; from < rows.size(); from += chunk) {
+        const QList<QVariantList> part = rows.mid(from, chunk);
+        QVariantList bound;
+        bound.reserve(part.size() * perRow);
+        for (const QVariantList& row : part)
+            bound += row;
+        exec(head + QLatin1Char(' ') + QStringList(part.size(), tuple).join(QLatin1Char(',')) +
+                 QLatin1Char(' ') + tail,
+             bound);
+    }
 }
 
 QVariant value(const QSqlDatabase& db, const QString& sql, const QVariantList& values) {

@@ -16,6 +16,12 @@ QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& v
 // As exec(), but the query can move backwards: for models behind grids.
 QSqlQuery execScrollable(const QString& sql, const QVariantList& values = {});
 
+// Runs "head tuple, tuple, … tail" once per chunk of rows, each row's values
+// bound to its tuple's placeholders ("(?, CURDATE(), ?)"): a multi-row
+// INSERT for many rows in a few statements.
+void execRows(const QString& head, const QString& tuple, const QList<QVariantList>& rows,
+              const QString& tail = {});
+
 // The first column of the first row, or an invalid QVariant when there is no row.
 QVariant value(const QString& sql, const QVariantList& values = {});
 QVariant value(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});

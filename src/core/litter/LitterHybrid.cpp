@@ -26,17 +26,32 @@ std::optional<LitterMating> firstLitterAfter(const QString& farm, const QString&
                         q.value(3).toString()};
 }
 
+QString sowBreed(const QString& farm, const QString& herd, const QString& sow) {
+    return Sql::value(QStringLiteral("SELECT COALESCE((SELECT plemeno_ku FROM tpraspev "
+                                     "WHERE cislo_farmy = ? AND chovatel_chov = ? "
+                                     "AND prasnica_farma = ?), '00000000')"),
+                      {farm, herd, sow})
+        .toString();
+}
+
+QString boarBreed(const QString& boarLine, const QString& boarRegister) {
+    return Sql::value(QStringLiteral("SELECT COALESCE((SELECT plemeno_ku FROM tkance "
+                                     "WHERE linia_kanca = ? AND register_kanca = ? LIMIT 1), "
+                                     "'00000000')"),
+                      {boarLine, boarRegister})
+        .toString();
+}
+
+QString hybridOf(const QString& damBreed, const QString& sireBreed) {
+    return Sql::value(QStringLiteral("SELECT COALESCE((SELECT plemeno_VU FROM cmplem "
+                                     "WHERE plem_matka = ? AND plem_otec = ?), '99999999')"),
+                      {damBreed, sireBreed})
+        .toString();
+}
+
 QString hybridCode(const QString& farm, const QString& herd, const QString& sow,
                    const QString& boarLine, const QString& boarRegister) {
-    return Sql::value(QStringLiteral(
-                          "SELECT COALESCE((SELECT plemeno_VU FROM cmplem WHERE plem_matka = "
-                          "COALESCE((SELECT plemeno_ku FROM tpraspev WHERE cislo_farmy = ? "
-                          "AND chovatel_chov = ? AND prasnica_farma = ?), '00000000') "
-                          "AND plem_otec = COALESCE((SELECT plemeno_ku FROM tkance "
-                          "WHERE linia_kanca = ? AND register_kanca = ? LIMIT 1), '00000000')), "
-                          "'99999999')"),
-                      {farm, herd, sow, boarLine, boarRegister})
-        .toString();
+    return hybridOf(sowBreed(farm, herd, sow), boarBreed(boarLine, boarRegister));
 }
 
 void update(const QString& farm, const QString& herd, const QString& sow, const QDate& mated) {

@@ -26,6 +26,12 @@ std::optional<LitterMating> firstLitterAfter(const QString& farm, const QString&
 // ('00000000' for an unknown breed), "99999999" when the pair is missing.
 QString hybridCode(const QString& farm, const QString& herd, const QString& sow,
                    const QString& boarLine, const QString& boarRegister);
+// The same rule in its parts, for a batch that keeps the breeds it has read:
+// the sow's and the boar's breed ('00000000' when unknown) and the hybrid of
+// a pair of breeds.
+QString sowBreed(const QString& farm, const QString& herd, const QString& sow);
+QString boarBreed(const QString& boarLine, const QString& boarRegister);
+QString hybridOf(const QString& damBreed, const QString& sireBreed);
 
 // UpdateLitterHybrid: the first litter after the mating, and its offspring,
 // take the hybrid code of the sow and the litter's fertile boar. Nothing

@@ -26,8 +26,8 @@ void insertMating(Statements& st, const FarmKeys& farm, const Row& r, const Mati
     // A mating reported late does not move the sow back to the mating house.
     if (s.next.type == SowEvent::Type::None)
         st.housing.exec({r.mated, farm.farm, r.herd, r.sow});
-    st.historyRows.add({farm.farm, r.herd, r.sow, r.sow, farm.codes.kraj, farm.codes.okres,
-                        farm.codes.zavod, r.mated});
+    st.historyRows.append({farm.farm, r.herd, r.sow, r.sow, farm.codes.kraj, farm.codes.okres,
+                           farm.codes.zavod, r.mated});
 }
 
 // The previous mating takes this row's method and boar, one more re-insemination.
@@ -36,7 +36,7 @@ void repeatPrevious(Statements& st, const FarmKeys& farm, const Row& r, const Ma
                     r.sow, s.previous.date});
 }
 
-void writeDocument(const FarmKeys& farm, const Row& r, Documents::Buffer& buffer) {
+MatingData document(const FarmKeys& farm, const Row& r) {
     MatingData d;
     d.farm = farm.farm;
     d.keeper = farm.codes;
@@ -47,7 +47,7 @@ void writeDocument(const FarmKeys& farm, const Row& r, Documents::Buffer& buffer
     d.boarLine = r.line;
     d.boarRegister = r.reg;
     d.reInseminations = r.reIns;
-    MatingDocument::writeMating(d, &buffer);
+    return d;
 }
 
 [[noreturn]] void noAction(const Row& r) {
@@ -82,12 +82,7 @@ Statements::Statements(const QString& farm)
           "ORDER BY i.datum_pripustenia"))
     , reorder(QStringLiteral("UPDATE tprasins SET poradie_pripustenia = ? WHERE "
                              "cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
-                             "AND datum_pripustenia = ?"))
-    , historyRows(QStringLiteral("INSERT INTO tprashist (cislo_farmy, chovatel_chov, "
-                                 "prasnica_farma, prasnica_krcislo, chovatel_kraj, "
-                                 "chovatel_okres, chovatel_zavod, kod_akcie, cveterukony_ID, "
-                                 "datum_akcie, farma_pohybu)"),
-                  QStringLiteral("(?, ?, ?, ?, ?, ?, ?, '05', 0, ?, NULL)")) {
+                             "AND datum_pripustenia = ?")) {
     // Whether a sow is in performance control does not change while the batch applies.
     QSqlQuery q = Sql::exec(QStringLiteral("SELECT chovatel_chov, prasnica_farma, prasnica_vKU "
                                            "FROM tpraspev WHERE cislo_farmy = ? AND "
@@ -100,8 +95,13 @@ Statements::Statements(const QString& farm)
 }
 
 void Statements::finish() {
-    historyRows.flush();
-    documents.flush();
+    Sql::execRows(QStringLiteral("INSERT INTO tprashist (cislo_farmy, chovatel_chov, "
+                                 "prasnica_farma, prasnica_krcislo, chovatel_kraj, chovatel_okres, "
+                                 "chovatel_zavod, kod_akcie, cveterukony_ID, datum_akcie, "
+                                 "farma_pohybu) VALUES"),
+                  QStringLiteral("(?, ?, ?, ?, ?, ?, ?, '05', 0, ?, NULL)"),
+                  std::exchange(historyRows, {}));
+    MatingDocument::writeMatings(std::exchange(documents, {}));
 }
 
 void apply(const BatchRow& batchRow, const FarmKeys& farm, Statements& st) {
@@ -160,7 +160,7 @@ void apply(const BatchRow& batchRow, const FarmKeys& farm, Statements& st) {
         noAction(r);
     }
     if (inControl)
-        writeDocument(farm, r, st.documents);
+        st.documents.append(document(farm, r));
     if (renumberFrom > 0)
         renumberMatings(st, farm, r.herd, r.sow, r.mated, renumberFrom + 1);
     if (hybrid)

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "batch/BatchRow.h"
-#include "db/BufferedInsert.h"
 #include "farms/FarmKeys.h"
 #include "litter/SowHistory.h"
-#include "register/DocumentInsert.h"
+#include "register/MatingDocument.h"
 
 namespace herd {
 
@@ -32,8 +31,8 @@ struct Statements {
     PreparedStatement repeat;
     PreparedStatement laterMatings;
     PreparedStatement reorder;
-    BufferedInsert historyRows;
-    Documents::Buffer documents;
+    QList<QVariantList> historyRows;
+    QList<MatingData> documents;
 };
 
 // Throws SqlError when no action fits the row (the check and the herd

@@ -217,7 +217,7 @@ QList<BatchRow> MatingBatch::rowsToApply() const {
     return rows;
 }
 
-void MatingBatch::startApply(const FarmKeys& farm) {
+void MatingBatch::beginApply(const QList<BatchRow>&, const FarmKeys& farm) {
     m_statements.emplace(farm.farm);
 }
 

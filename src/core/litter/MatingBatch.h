@@ -41,7 +41,7 @@ public:
 protected:
     void normalise(const FarmKeys& farm) override;
     bool checkRow(const BatchRow& row, const FarmKeys& farm) override;
-    void startApply(const FarmKeys& farm) override;
+    void beginApply(const QList<BatchRow>& rows, const FarmKeys& farm) override;
     void applyRow(const BatchRow& row, const FarmKeys& farm) override;
     QList<BatchRow> rowsToApply() const override;
     void finishApply(const FarmKeys& farm) override;

@@ -23,7 +23,7 @@ MatingCheckData MatingCheckData::read(const QString& farm, const QList<BatchRow>
     while (sows.next())
         d.sows.insert(SowHistory::key(sows.value(0).toString(), sows.value(1).toString()),
                       sows.value(2));
-    d.histories = SowHistory::readListed(farm, "davka_ins");
+    d.histories = SowHistory::readForBatch(farm, QStringLiteral("davka_ins"));
     QSqlQuery methods = Sql::exec(QStringLiteral("SELECT Kod_pripustenia FROM csposprip"));
     while (methods.next())
         d.methods.insert(methods.value(0).toString());

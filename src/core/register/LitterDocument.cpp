@@ -4,6 +4,8 @@
 #include "common/Padding.h"
 #include "register/DocumentInsert.h"
 
+#include <QHash>
+
 namespace herd::LitterDocument {
 
 namespace {
@@ -37,9 +39,7 @@ void writeDos4(const LitterData& d, const QString& dataItem) {
     Documents::insert("dos4", d.farm, c);
 }
 
-} // namespace
-
-void writeFarrowing(const LitterData& d) {
+Documents::Columns farrowing(const LitterData& d) {
     Documents::Columns c = keeper(d);
     c += {{"prasn", code(d.sow, 5)},         {"medz", QStringLiteral(" ")},
           {"brez", QStringLiteral("0")},     {"porvrh", QStringLiteral("00")},
@@ -47,10 +47,10 @@ void writeFarrowing(const LitterData& d) {
           {"def", QStringLiteral("00")},     {"datopr", DateText::ddmm(d.farrowed)},
           {"chvrhu", d.character.trimmed()}, {"spac", QStringLiteral(" ")},
           {"DI", DataItem::Farrowing}};
-    Documents::insert("dos22", d.farm, c);
+    return c;
 }
 
-void writeWeaning(const LitterData& d) {
+Documents::Columns weaning(const LitterData& d) {
     Documents::Columns c = keeper(d);
     c += {{"pras23", code(d.sow, 5)},
           {"vyrovvrh", d.evenness.trimmed()},
@@ -59,7 +59,35 @@ void writeWeaning(const LitterData& d) {
           {"hmotv", tenthsText(d.weaningWeight, 4)},
           {"spac", QStringLiteral(" ")},
           {"DI", DataItem::Weaning}};
-    Documents::insert("dos23", d.farm, c);
+    return c;
+}
+
+// The documents of many litters, written for each litter's farm.
+void writeAll(const char* table, const QList<LitterData>& data,
+              Documents::Columns (*columns)(const LitterData&)) {
+    QHash<QString, QList<Documents::Columns>> byFarm;
+    for (const LitterData& d : data)
+        byFarm[d.farm].append(columns(d));
+    for (auto it = byFarm.cbegin(); it != byFarm.cend(); ++it)
+        Documents::insertMany(table, it.key(), it.value());
+}
+
+} // namespace
+
+void writeFarrowing(const LitterData& d) {
+    Documents::insert("dos22", d.farm, farrowing(d));
+}
+
+void writeWeaning(const LitterData& d) {
+    Documents::insert("dos23", d.farm, weaning(d));
+}
+
+void writeFarrowings(const QList<LitterData>& data) {
+    writeAll("dos22", data, farrowing);
+}
+
+void writeWeanings(const QList<LitterData>& data) {
+    writeAll("dos23", data, weaning);
 }
 
 void writeLitterCorrected(const LitterData& d) {

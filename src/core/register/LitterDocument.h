@@ -3,6 +3,7 @@
 #include "register/RegisterCodes.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 namespace herd {
@@ -25,8 +26,11 @@ struct LitterData {
 };
 
 namespace LitterDocument {
-void writeFarrowing(const LitterData& data);       // dos22, DI 22
-void writeWeaning(const LitterData& data);         // dos23, DI 23
+void writeFarrowing(const LitterData& data); // dos22, DI 22
+void writeWeaning(const LitterData& data);   // dos23, DI 23
+// Many at once, for a batch.
+void writeFarrowings(const QList<LitterData>& data);
+void writeWeanings(const QList<LitterData>& data);
 void writeLitterCorrected(const LitterData& data); // dos4, DI 41
 void writeLitterDeleted(const LitterData& data);   // dos4, DI 42
 } // namespace LitterDocument

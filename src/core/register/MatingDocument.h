@@ -3,6 +3,7 @@
 #include "register/RegisterCodes.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 namespace herd {
@@ -20,13 +21,9 @@ struct MatingData {
     int reInseminations = 0;
 };
 
-namespace Documents {
-class Buffer;
-}
-
 namespace MatingDocument {
-// DI 33, from the mating batch; kept in the batch's buffer when it gives one.
-void writeMating(const MatingData& data, Documents::Buffer* buffer = nullptr);
+void writeMating(const MatingData& data);          // DI 33, from the mating batch
+void writeMatings(const QList<MatingData>& data);  // DI 33, many in a few statements
 void writeMatingCorrected(const MatingData& data); // DI 31, corrected on the sow card
 void writeMatingDeleted(const MatingData& data);   // DI 32, deleted on the sow card
 } // namespace MatingDocument

@@ -1,5 +1,6 @@
 #include "views/SowCard.h"
 
+#include "common/DateText.h"
 #include "db/Sql.h"
 #include "views/SowSql.h"
 
@@ -30,9 +31,12 @@ QSqlQuery progenyTest(const SowKey& key) {
 }
 
 QSqlQuery anamnesis(const SowKey& key) {
+    // A litter not weaned shows no weaning date, also where older data wrote the empty date.
     static const QString litterColumns =
-        QStringLiteral("p.kod_charvrh,p.plemeno_vu,p.vsetky_nar,p.zivo_nar,p.datum_odstavu,"
-                       "p.pocet_dochov,p.hmotnost_vrhu_dochov,p.medzidobie,p.kod_vyv ");
+        QStringLiteral("p.kod_charvrh,p.plemeno_vu,p.vsetky_nar,p.zivo_nar,") +
+        DateText::givenSql(QStringLiteral("p.datum_odstavu")) +
+        QStringLiteral(" AS datum_odstavu,p.pocet_dochov,p.hmotnost_vrhu_dochov,p.medzidobie,"
+                       "p.kod_vyv ");
     // Matings join their litter only on the same day, which never happens, so
     // mating rows carry empty litter columns; the litters come from their own
     // select (also for a sow whose matings are not on record).
