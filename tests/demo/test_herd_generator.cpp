@@ -119,6 +119,45 @@ private slots:
                        "a.datum_pripustenia) <= 5"),
                  0);
         QVERIFY(count("SELECT COUNT(*) FROM tprasins WHERE pocer_REins > 0") > 0);
+
+        // Litters: each has its fertile mating (the last one before it) 108 to
+        // 120 days before, a sow's litters are numbered 1, 2, … in date order,
+        // and a sow in performance control has a farrowing document for each
+        // and a weaning document for each weaned one.
+        QCOMPARE(s.litters, count("SELECT COUNT(*) FROM tprasopr"));
+        QVERIFY(s.litters > 0);
+        QCOMPARE(count("SELECT COUNT(*) FROM tprasopr o WHERE COALESCE((SELECT "
+                       "DATEDIFF(o.datum_oprasenia, MAX(i.datum_pripustenia)) FROM tprasins i "
+                       "WHERE i.cislo_farmy = o.cislo_farmy AND i.chovatel_chov = o.chovatel_chov "
+                       "AND i.prasnica_farma = o.prasnica_farma AND i.datum_pripustenia < "
+                       "o.datum_oprasenia), 0) NOT BETWEEN 108 AND 120"),
+                 0);
+        QCOMPARE(count("SELECT COUNT(*) FROM tprasopr o WHERE o.poradie_vrhu <> (SELECT "
+                       "COUNT(*) FROM tprasopr p WHERE p.cislo_farmy = o.cislo_farmy AND "
+                       "p.chovatel_chov = o.chovatel_chov AND p.prasnica_farma = o.prasnica_farma "
+                       "AND p.datum_oprasenia <= o.datum_oprasenia)"),
+                 0);
+        QCOMPARE(count("SELECT COUNT(*) FROM tprasopr o JOIN tpraspev p USING (cislo_farmy, "
+                       "chovatel_chov, prasnica_farma) WHERE p.prasnica_vKU = '1' AND NOT EXISTS "
+                       "(SELECT 1 FROM dos22 d WHERE d.prasn = o.prasnica_farma AND d.datopr = "
+                       "DATE_FORMAT(o.datum_oprasenia, '%d%m'))"),
+                 0);
+        QCOMPARE(count("SELECT COUNT(*) FROM tprasopr o JOIN tpraspev p USING (cislo_farmy, "
+                       "chovatel_chov, prasnica_farma) WHERE p.prasnica_vKU = '1' AND "
+                       "o.datum_odstavu IS NOT NULL AND NOT EXISTS (SELECT 1 FROM dos23 d WHERE "
+                       "d.pras23 = o.prasnica_farma AND d.odstav = "
+                       "DATE_FORMAT(o.datum_odstavu, '%d%m'))"),
+                 0);
+        QCOMPARE(count("SELECT COUNT(*) FROM dos22 d JOIN tpraspev p ON p.prasnica_farma = "
+                       "d.prasn WHERE p.prasnica_vKU <> '1'"),
+                 0);
+        // A sow with a litter is a sow; weaning follows farrowing by 26 to 30 days.
+        QCOMPARE(count("SELECT COUNT(*) FROM tprasopr o JOIN tpraspev p USING (cislo_farmy, "
+                       "chovatel_chov, prasnica_farma) WHERE p.kod_kategorie <> '1'"),
+                 0);
+        QCOMPARE(count("SELECT COUNT(*) FROM tprasopr WHERE datum_odstavu IS NOT NULL AND "
+                       "DATEDIFF(datum_odstavu, datum_oprasenia) NOT BETWEEN 26 AND 30"),
+                 0);
         QVERIFY(count("SELECT COUNT(*) FROM tprashist WHERE kod_akcie = '14'") > 0);
     }
 

@@ -5,6 +5,7 @@
 #include "db/Sql.h"
 #include "db/SqlError.h"
 #include "db/Transaction.h"
+#include "litter/LitterBatch.h"
 #include "litter/MatingBatch.h"
 #include "views/SowVeterinary.h"
 
@@ -25,7 +26,7 @@ QString u(const char* text) {
 } // namespace
 
 void requireEmptyBatches() {
-    for (const char* table : {"davka_zar", "davka_ins"}) {
+    for (const char* table : {"davka_zar", "davka_ins", "davka_vrh"}) {
         if (Sql::value(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(table))
                 .toInt() > 0)
             refused(u("dávka %1 nie je prázdna; ukonči ju pred vytvorením stáda.")
@@ -95,6 +96,29 @@ void mate(const FarmKeys& farm, const QList<WeekEvents::Mating>& rows) {
             {QStringLiteral("Linia_kanca"), m.boar.line},
             {QStringLiteral("Register_kanca"), m.boar.reg},
             {QStringLiteral("Pocet_REIns"), 0},
+        });
+    }
+    checkAndApply(batch, farm);
+}
+
+void litter(const FarmKeys& farm, const QList<WeekEvents::Litter>& rows) {
+    if (rows.isEmpty())
+        return;
+    LitterBatch batch;
+    for (const WeekEvents::Litter& l : rows) {
+        batch.table().insert({
+            {QStringLiteral("Prasnica_farma"), l.sow},
+            {QStringLiteral("Chovatel_chov"), herdCode},
+            {QStringLiteral("Datum_oprasenia"), l.farrowed},
+            {QStringLiteral("Kod_charVrh"), l.character},
+            {QStringLiteral("Vsetky_nar"), QString::number(l.born)},
+            {QStringLiteral("Zivo_nar"), QString::number(l.alive)},
+            {QStringLiteral("Pocet_dochov"), QString::number(l.reared)},
+            // Typed with its decimal point, as a litter sheet gives it.
+            {QStringLiteral("Hmotnost_vrhu_dochov"), QString::number(l.weight, 'f', 1)},
+            {QStringLiteral("Datum_odstavu"),
+             l.weaned.isValid() ? QVariant(l.weaned) : QVariant(QMetaType(QMetaType::QDate))},
+            {QStringLiteral("Kod_VyV"), l.evenness},
         });
     }
     checkAndApply(batch, farm);

@@ -19,6 +19,7 @@ void requireEmptyBatches();
 
 void enrol(const FarmKeys& farm, const QList<WeekEvents::Enrolment>& rows);
 void mate(const FarmKeys& farm, const QList<WeekEvents::Mating>& rows);
+void litter(const FarmKeys& farm, const QList<WeekEvents::Litter>& rows);
 void treat(const FarmKeys& farm, const QList<WeekEvents::Veterinary>& rows);
 void cull(const FarmKeys& farm, const QList<WeekEvents::Culling>& rows);
 

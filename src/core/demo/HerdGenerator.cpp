@@ -20,11 +20,13 @@ void enter(const FarmKeys& farm, const WeekEvents& week, DemoSummary& summary) {
     // offspring of the weaned litters (before the sows are mated again),
     // matings, then the sow card's veterinary actions and cullings.
     DemoBatches::enrol(farm, week.enrolments);
+    DemoBatches::litter(farm, week.litters);
     DemoBatches::mate(farm, week.matings);
     DemoBatches::treat(farm, week.veterinary);
     DemoBatches::cull(farm, week.cullings);
     summary.enrolled += int(week.enrolments.size());
     summary.matingRows += int(week.matings.size());
+    summary.litters += int(week.litters.size());
     summary.veterinary += int(week.veterinary.size());
     summary.culled += int(week.cullings.size());
 }
