@@ -1,0 +1,127 @@
+#include "litter/OffspringCheck.h"
+
+#include "common/Padding.h"
+#include "db/Sql.h"
+#include "litter/OffspringBatch.h"
+#include "litter/OffspringKey.h"
+#include "litter/OffspringRows.h"
+
+#include <QSqlQuery>
+
+namespace herd::OffspringCheck {
+
+namespace {
+
+// A code padded to its width, the empty code as zeros; nothing when it is
+// not a number of at most that many digits.
+std::optional<QString> code(const QVariant& typed, int width) {
+    const QString text = typed.toString().trimmed();
+    if (text.isEmpty())
+        return QString(width, QLatin1Char('0'));
+    if (!digitsOnly(text) || text.size() > width)
+        return std::nullopt;
+    return padLeftZeros(text, width);
+}
+
+QString rowMessage(const char* column) {
+    return QStringLiteral("* ") +
+           *OffspringBatch::cell(QString::fromLatin1(column), QStringLiteral("x")).refusal;
+}
+
+// Pads and tests the cells of every row; writes only the rows that change.
+void markCells(const BatchTable& table) {
+    QSqlQuery q = Sql::exec(QStringLiteral(
+        "SELECT davka_pot_ID, Usne_cislo, Kod_kategorie, Cecky, Kod_VyrVU FROM davka_pot"));
+    struct Change {
+        int id;
+        QVariantMap values;
+        QString fault;
+    };
+    QList<Change> changes;
+    static const QStringList categories{"0", "3", "4", "6", "7", "9"};
+    while (q.next()) {
+        Change c{q.value(0).toInt(), {}, {}};
+        const std::optional<QString> ear = code(q.value(1), Width::EarNumber);
+        QString category = q.value(2).toString().trimmed();
+        if (category.isEmpty())
+            category = QStringLiteral("0");
+        const std::optional<QString> teats = code(q.value(3), 2);
+        const std::optional<QString> culling = code(q.value(4), 2);
+        auto keep = [&](const char* column, const std::optional<QString>& v, int at) {
+            if (v && *v != q.value(at).toString())
+                c.values.insert(QString::fromLatin1(column), *v);
+        };
+        keep("Usne_cislo", ear, 1);
+        keep("Kod_kategorie", category, 2);
+        keep("Cecky", teats, 3);
+        keep("Kod_VyrVU", culling, 4);
+        const bool filled = ear && *ear > QLatin1String("0000000");
+        if (!ear || (!filled && category != QLatin1String("0") && category != QLatin1String("9")))
+            c.fault = rowMessage("Usne_cislo");
+        else if (!categories.contains(category) || (filled && category == QLatin1String("0")))
+            c.fault = rowMessage("Kod_kategorie");
+        else if (!teats)
+            c.fault = rowMessage("Cecky");
+        else if (!culling)
+            c.fault = QString::fromUtf8("* Nekorektne uvedený kód vyradenia !");
+        if (!c.values.isEmpty() || !c.fault.isEmpty())
+            changes.append(c);
+    }
+    for (const Change& c : changes) {
+        if (!c.values.isEmpty())
+            table.update(c.id, c.values);
+        table.setVerdict(c.id, c.fault.isEmpty(),
+                         c.fault.isEmpty() ? QStringLiteral(" ") : c.fault);
+    }
+}
+
+} // namespace
+
+Marks mark(const BatchTable& table, const FarmKeys& farm) {
+    Sql::exec(QStringLiteral("UPDATE davka_pot SET status_zaznamu = 1, ERR_oznam = ' '"));
+    markCells(table);
+    const QString ear = QStringLiteral("d.Usne_cislo");
+    const QString dam = QStringLiteral("d.Prasnica_farma");
+    const QString good = QStringLiteral("d.status_zaznamu = 1");
+    // Only litters of this farm are applied to it.
+    Sql::exec(QStringLiteral("UPDATE davka_pot d LEFT JOIN tprasopr o ON o.cislo_farmy = ? "
+                             "AND o.chovatel_chov = d.Chovatel_chov "
+                             "AND o.prasnica_farma = d.Prasnica_farma "
+                             "AND o.datum_oprasenia = d.Datum_oprasenia "
+                             "SET d.status_zaznamu = 0, d.ERR_oznam = ? "
+                             "WHERE o.cislo_farmy IS NULL AND %1 AND %2")
+                  .arg(OffspringRows::selected(QStringLiteral("d")), good),
+              {farm.farm, OffspringBatch::litterUnknown()});
+    // One piglet typed twice (also '20' and '0000020', or two ear numbers
+    // that differ only in the digits the key leaves out).
+    const QString name = OffspringKey::animalNameSql(ear, dam);
+    QSqlQuery twice = Sql::exec(
+        QStringLiteral("SELECT d.davka_pot_ID FROM davka_pot d JOIN (SELECT d.Chovatel_chov, "
+                       "%1 AS jedinec FROM davka_pot d WHERE %2 AND %3 "
+                       "GROUP BY d.Chovatel_chov, jedinec HAVING COUNT(*) > 1) x "
+                       "ON x.Chovatel_chov = d.Chovatel_chov AND x.jedinec = %1 WHERE %2 AND %3")
+            .arg(name, OffspringRows::filled(QStringLiteral("d")), good));
+    QList<int> ids;
+    while (twice.next())
+        ids.append(twice.value(0).toInt());
+    for (int id : ids)
+        table.setVerdict(id, false, OffspringBatch::duplicateInBatch());
+    // A name another animal of the herd holds already.
+    Sql::exec(QStringLiteral("UPDATE davka_pot d JOIN tanimal a ON a.cislo_farmy = ? "
+                             "AND a.chovatel_chov = d.Chovatel_chov AND a.jedinec = %1 "
+                             "AND a.sekcia_kluc = '' "
+                             "SET d.status_zaznamu = 0, d.ERR_oznam = ? "
+                             "WHERE %2 AND %3 AND NOT (a.prasnica_farma <=> d.Prasnica_farma "
+                             "AND a.datum_oprasenia <=> d.Datum_oprasenia AND a.usne_cislo <=> %4)")
+                  .arg(name, OffspringRows::selected(QStringLiteral("d")), good,
+                       OffspringKey::pigletKeySql(ear, dam)),
+              {farm.farm, OffspringBatch::alreadyInHerd()});
+    QSqlQuery counts = Sql::exec(
+        QStringLiteral("SELECT COUNT(*), COALESCE(SUM(ERR_oznam IN (?, ?)), 0) FROM davka_pot "
+                       "WHERE status_zaznamu = 0"),
+        {OffspringBatch::duplicateInBatch(), OffspringBatch::alreadyInHerd()});
+    counts.next();
+    return {counts.value(0).toInt(), counts.value(1).toInt()};
+}
+
+} // namespace herd::OffspringCheck
