@@ -31,6 +31,8 @@ const char* usage =
     "             [--project SÚBOR]  vytlačí zostavu na riadky príkazu SELECT do PDF\n"
     "  --farm ČÍSLO batch enrolment check|apply|clear\n"
     "             skontroluje, použije (po kontrole) alebo vyprázdni dávku zaradení\n"
+    "  --farm ČÍSLO batch offspring create [--extra PRASNICA:RRRR-MM-DD]|check|apply|clear\n"
+    "             vytvorí, skontroluje, použije alebo vyprázdni dávku selekcie potomstva\n"
     "  --farm ČÍSLO sow PRASNICA [--herd CHOV]\n"
     "             vypíše kartu, status, úžitkovosť a pohyby prasnice\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
