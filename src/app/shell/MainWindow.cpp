@@ -7,6 +7,7 @@
 #include "db/WorkViews.h"
 #include "farms/FarmWindow.h"
 #include "litter/FrameNahlPrip.h"
+#include "litter/FrameSelPotomstva.h"
 #include "register/WarehouseWindow.h"
 #include "settings/BoarLinesWindow.h"
 #include "settings/BreedingWindow.h"
@@ -109,6 +110,8 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_card = new FormAktPrasnica(m_state, m_status->progress(), this);
     m_matings = new FrameNahlPrip(m_state, m_status->progress());
     m_content->setFrame(QStringLiteral("FrameNahlPrip"), m_matings);
+    m_offspring = new FrameSelPotomstva(m_state, m_status->progress());
+    m_content->setFrame(QStringLiteral("FrameSelPotomstva"), m_offspring);
 
     buildMenus();
     buildToolBar();
@@ -407,6 +410,7 @@ void MainWindow::applyFarmChoice(const herd::FarmChoiceResult& result) {
     m_status->setFarmName(result.farmName);
     m_card->farmChanged();
     m_matings->farmChanged();
+    m_offspring->farmChanged();
     for (int i = 0; i < TreePane::TreeCount; ++i)
         m_trees->setNodes(static_cast<TreePane::Tree>(i), result.trees.roots[i]);
     // A panel of the previous farm must not stay on show.

@@ -11,6 +11,7 @@
 class ContentArea;
 class FarmWindow;
 class FrameNahlPrip;
+class FrameSelPotomstva;
 class FormAktPrasnica;
 class HandbookWindow;
 class WarehouseWindow;
@@ -85,6 +86,7 @@ private:
     FarmWindow* m_farmWindow = nullptr;
     FormAktPrasnica* m_card = nullptr;
     FrameNahlPrip* m_matings = nullptr;
+    FrameSelPotomstva* m_offspring = nullptr;
     QHash<Module, QAction*> m_moduleActions;
     HandbookWindow* m_handbook = nullptr;
     WarehouseWindow* m_warehouse = nullptr;
