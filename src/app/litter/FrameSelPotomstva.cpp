@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -97,7 +98,9 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
     layout->addWidget(tabs);
 
     // The additional sow-litter, typed before the batch is created.
-    m_extra = new QWidget(group);
+    auto* extraFrame = new QFrame(group);
+    extraFrame->setFrameShape(QFrame::StyledPanel);
+    m_extra = extraFrame;
     m_extra->setObjectName(QStringLiteral("PanelDodatocnaPrasnica"));
     auto* extraLayout = new QHBoxLayout(m_extra);
     extraLayout->addWidget(new QLabel(u("prasnica:"), m_extra));
@@ -152,9 +155,11 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
     m_navigator->button(RecordNavigator::Insert)->setVisible(false);
     m_navigator->button(RecordNavigator::Delete)->setVisible(false);
     right->addWidget(m_navigator);
-    lists->addLayout(left, 2);
-    lists->addLayout(right, 3);
+    lists->addLayout(left, 1);
+    lists->addLayout(right, 2);
     layout->addLayout(lists, 1);
+    // Keeps the additional-litter panel at the top while the lists are hidden.
+    layout->addStretch(0);
 
     connect(m_input, &QComboBox::activated, this, &FrameSelPotomstva::ComboBoxVstupDatPonukaChange);
     connect(m_update, &QComboBox::activated, this,
