@@ -19,12 +19,12 @@ int write(const FarmKeys& farm, const Progress& progress) {
                                  "ORDER BY d.Chovatel_chov, d.Prasnica_farma, d.Datum_oprasenia, "
                                  "d.davka_pot_ID")
                       .arg(OffspringKey::documentEarSql(QStringLiteral("d.Usne_cislo")), selected));
-    int rows = 0;
     int step = 0;
+    QList<OffspringData> litters;
     OffspringData litter;
     auto flush = [&] {
         if (!litter.piglets.isEmpty())
-            rows += OffspringDocument::write(litter);
+            litters.append(litter);
         litter.piglets.clear();
     };
     while (q.next()) {
@@ -40,7 +40,7 @@ int write(const FarmKeys& farm, const Progress& progress) {
         report(progress, total, ++step);
     }
     flush();
-    return rows;
+    return OffspringDocument::writeAll(litters);
 }
 
 } // namespace herd::OffspringDocuments

@@ -14,6 +14,9 @@ using Columns = QList<std::pair<const char*, QString>>;
 // writing. Table and column names come from the writers' fixed lists; every
 // value is bound. Runs inside the caller's transaction when there is one.
 void insert(const char* table, const QString& farm, const Columns& columns);
+// Appends many rows of the same columns in few statements (for the large
+// batches); the same values as insert() row by row.
+void insertMany(const char* table, const QString& farm, const QList<Columns>& rows);
 
 // The server's day, the day the documents are written on.
 QDate serverToday();
