@@ -4,6 +4,7 @@
 #include "../reports/PdfText.h"
 #include "HerdFixture.h"
 #include "MatingFixture.h"
+#include "QueryLines.h"
 #include "TableSnapshot.h"
 #include "TestDatabase.h"
 #include "common/DateText.h"
@@ -32,18 +33,6 @@ const QString clean = QStringLiteral("Dávka je bez chybných záznamov !");
 QString one(const QString& sql, const QVariantList& values = {}) {
     const QVariant v = Sql::value(sql, values);
     return v.isValid() ? (v.isNull() ? QStringLiteral("NULL") : v.toString()) : QStringLiteral("-");
-}
-
-QStringList lines(const QString& sql, const QVariantList& values = {}) {
-    QSqlQuery q = Sql::exec(sql, values);
-    QStringList list;
-    while (q.next()) {
-        QStringList cells;
-        for (int i = 0; i < q.record().count(); ++i)
-            cells.append(q.value(i).isNull() ? QStringLiteral("NULL") : q.value(i).toString());
-        list.append(cells.join(QLatin1Char('|')));
-    }
-    return list;
 }
 
 QString message(int id) {

@@ -5,6 +5,7 @@
 #include "../reports/PdfText.h"
 #include "HerdFixture.h"
 #include "OffspringFixture.h"
+#include "QueryLines.h"
 #include "TableSnapshot.h"
 #include "TestDatabase.h"
 #include "common/DateText.h"
@@ -31,18 +32,6 @@ namespace {
 const QDate born(2026, 1, 10);
 const QString applied =
     QStringLiteral("Databáza je aktualizovaná dávkou - selektované potomstvo !");
-
-QStringList lines(const QString& sql, const QVariantList& values = {}) {
-    QSqlQuery q = Sql::exec(sql, values);
-    QStringList list;
-    while (q.next()) {
-        QStringList cells;
-        for (int i = 0; i < q.record().count(); ++i)
-            cells.append(q.value(i).isNull() ? QStringLiteral("NULL") : q.value(i).toString());
-        list.append(cells.join(QLatin1Char('|')));
-    }
-    return list;
-}
 
 int count(const char* table) {
     return Sql::value(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))).toInt();

@@ -1,5 +1,6 @@
 #include "litter/FrameNahlPrip.h"
 
+#include "batch/BatchChoiceTabs.h"
 #include "batch/BatchSteps.h"
 #include "batch/BatchTableModel.h"
 #include "db/SqlError.h"
@@ -37,16 +38,6 @@ QStringList gridTitles() {
             u("línia kanca"), u("register kanca"), u("počet RE"),   u("chybový oznam")};
 }
 
-QComboBox* choice(const QString& name, const QStringList& items, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setPlaceholderText(u("Vyber činnosť"));
-    combo->setMinimumWidth(360);
-    return combo;
-}
-
 } // namespace
 
 FrameNahlPrip::FrameNahlPrip(const herd::ShellState& state, herd::Progress progress,
@@ -61,27 +52,14 @@ FrameNahlPrip::FrameNahlPrip(const herd::ShellState& state, herd::Progress progr
     outer->addWidget(group);
     auto* layout = new QVBoxLayout(group);
 
-    m_tabs = new QTabWidget(group);
-    m_tabs->setObjectName(QStringLiteral("PageControlNahlPrip"));
-    auto* inputTab = new QWidget;
-    inputTab->setObjectName(QStringLiteral("TabSheetVstup"));
-    auto* inputLayout = new QVBoxLayout(inputTab);
-    inputLayout->addWidget(new QLabel(u("Vstup dát"), inputTab));
-    m_input = choice(QStringLiteral("ComboBoxVstupDatPonuka"),
-                     {u(" Vytvorenie / oprava dávky vstupných údajov"),
-                      u(" Kontrola dávky vstupných údajov"), u(" Opis chybných záznamov dávky")},
-                     inputTab);
-    inputLayout->addWidget(m_input);
-    auto* updateTab = new QWidget;
-    updateTab->setObjectName(QStringLiteral("TabSheetAktualizacia"));
-    auto* updateLayout = new QVBoxLayout(updateTab);
-    updateLayout->addWidget(new QLabel(u("Aktualizácia databázy"), updateTab));
-    m_update = choice(QStringLiteral("ComboBoxAktualizaciaPonuka"),
-                      {u(" Aktualizácia databázy"), u(" Opis vstupných údajov dávky")}, updateTab);
-    updateLayout->addWidget(m_update);
-    m_tabs->addTab(inputTab, u("&Vstup dát"));
-    m_tabs->addTab(updateTab, u("&Aktualizácia "));
-    m_tabs->setMaximumHeight(100);
+    const BatchChoiceTabs choices = BatchChoiceTabs::build(
+        QStringLiteral("PageControlNahlPrip"),
+        {u(" Vytvorenie / oprava dávky vstupných údajov"), u(" Kontrola dávky vstupných údajov"),
+         u(" Opis chybných záznamov dávky")},
+        group);
+    m_tabs = choices.tabs;
+    m_input = choices.input;
+    m_update = choices.update;
     layout->addWidget(m_tabs);
 
     m_model = new herd::BatchTableModel(m_batch, gridColumns(), gridTitles(), this);

@@ -1,5 +1,6 @@
 #include "litter/FrameSelPotomstva.h"
 
+#include "batch/BatchChoiceTabs.h"
 #include "batch/BatchSteps.h"
 #include "batch/BatchTableModel.h"
 #include "db/SqlError.h"
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -48,26 +48,6 @@ QStringList gridTitles() {
 }
 constexpr int firstTyped = 2;
 
-QComboBox* choice(const QString& name, const QStringList& items, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setPlaceholderText(u("Vyber činnosť"));
-    combo->setMinimumWidth(360);
-    return combo;
-}
-
-QWidget* choiceTab(const QString& name, const QString& label, QComboBox* combo) {
-    auto* tab = new QWidget;
-    tab->setObjectName(name);
-    auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(new QLabel(label, tab));
-    combo->setParent(tab);
-    layout->addWidget(combo);
-    return tab;
-}
-
 } // namespace
 
 FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progress progress,
@@ -82,20 +62,12 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
     outer->addWidget(group);
     auto* layout = new QVBoxLayout(group);
 
-    auto* tabs = new QTabWidget(group);
-    tabs->setObjectName(QStringLiteral("PageControlSelPotomstva"));
-    m_input =
-        choice(QStringLiteral("ComboBoxVstupDatPonuka"),
-               {u(" Vytvorenie / oprava dávky vstupných údajov"), u(" Kontrola dávky")}, tabs);
-    m_update = choice(QStringLiteral("ComboBoxAktualizaciaPonuka"),
-                      {u(" Aktualizácia databázy"), u(" Opis vstupných údajov dávky")}, tabs);
-    tabs->addTab(choiceTab(QStringLiteral("TabSheetVstup"), u("Vstup dát"), m_input),
-                 u("&Vstup dát"));
-    tabs->addTab(
-        choiceTab(QStringLiteral("TabSheetAktualizacia"), u("Aktualizácia databázy"), m_update),
-        u("&Aktualizácia "));
-    tabs->setMaximumHeight(100);
-    layout->addWidget(tabs);
+    const BatchChoiceTabs choices = BatchChoiceTabs::build(
+        QStringLiteral("PageControlSelPotomstva"),
+        {u(" Vytvorenie / oprava dávky vstupných údajov"), u(" Kontrola dávky")}, group);
+    m_input = choices.input;
+    m_update = choices.update;
+    layout->addWidget(choices.tabs);
 
     // The additional sow-litter, typed before the batch is created.
     auto* extraFrame = new QFrame(group);
