@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QTableView>
@@ -127,8 +128,8 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
     m_navigator->button(RecordNavigator::Insert)->setVisible(false);
     m_navigator->button(RecordNavigator::Delete)->setVisible(false);
     right->addWidget(m_navigator);
-    lists->addLayout(left, 1);
-    lists->addLayout(right, 2);
+    lists->addLayout(left, 0);
+    lists->addLayout(right, 1);
     layout->addLayout(lists, 1);
     // Keeps the additional-litter panel at the top while the lists are hidden.
     layout->addStretch(0);
@@ -264,6 +265,11 @@ void FrameSelPotomstva::showLists() {
         m_litters->clearRows();
     }
     m_litters->resizeColumnsToContents();
+    // The litter list is as wide as its columns; the piglets take the rest.
+    QHeaderView* rows = m_litters->verticalHeader();
+    m_litters->setMinimumWidth(
+        m_litters->horizontalHeader()->length() + (rows->isHidden() ? 0 : rows->width()) +
+        2 * m_litters->frameWidth() + m_litters->verticalScrollBar()->sizeHint().width());
     for (QWidget* w : std::initializer_list<QWidget*>{m_littersLabel, m_pigletsLabel, m_litters,
                                                       m_piglets, m_navigator})
         w->show();
