@@ -44,11 +44,10 @@ BatchOutcome OffspringBatch::create(const FarmKeys& farm, const std::optional<Ex
         notices.append(Notice::warning(createTitle(),
                                        u("Prasnica %1 nemá odstavený vrh z %2 !")
                                            .arg(extra->sow, DateText::dotted(extra->farrowed))));
-    Transaction transaction;
-    OffspringSelection::insertRows(farm, extra);
-    transaction.commit();
+    // One statement: all rows or none.
+    const int rows = OffspringSelection::insertRows(farm, extra);
     report(progress, 1, 1);
-    if (m_table.count() == 0) {
+    if (rows == 0) {
         notices.append(Notice::error(createTitle(), u("Nie sú odstavené prasnice !")));
         return {notices, false};
     }
@@ -112,9 +111,8 @@ QSqlQuery OffspringBatch::litters(const QString& farm) {
         QStringLiteral(
             "SELECT s.Prasnica_farma AS prasnica, s.Chovatel_chov AS chov, "
             "s.Datum_oprasenia AS vrh, o.poradie_vrhu AS por, o.datum_odstavu AS odstav, "
-            "o.pocet_dochov AS DO FROM (SELECT Chovatel_chov, Prasnica_farma, Datum_oprasenia, "
-            "MIN(davka_pot_ID) AS prvy FROM davka_pot "
-            "GROUP BY Chovatel_chov, Prasnica_farma, Datum_oprasenia) s "
+            "o.pocet_dochov AS DO FROM (SELECT DISTINCT Chovatel_chov, Prasnica_farma, "
+            "Datum_oprasenia FROM davka_pot) s "
             "LEFT JOIN tprasopr o ON o.cislo_farmy = ? AND o.chovatel_chov = s.Chovatel_chov "
             "AND o.prasnica_farma = s.Prasnica_farma AND o.datum_oprasenia = s.Datum_oprasenia "
             "ORDER BY s.Prasnica_farma, s.Datum_oprasenia, s.Chovatel_chov"),
