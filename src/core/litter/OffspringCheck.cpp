@@ -7,6 +7,7 @@
 #include "litter/OffspringRows.h"
 
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace herd::OffspringCheck {
 
@@ -28,33 +29,53 @@ QString rowMessage(const char* column) {
            *OffspringBatch::cell(QString::fromLatin1(column), QStringLiteral("x")).refusal;
 }
 
+// One row as the check leaves it: its four cells (padded, or as typed when
+// they cannot be read) and its verdict.
+struct Checked {
+    int id;
+    QVariantList cells; // ear number, category, teats, culling code
+    QString fault;
+};
+
+// Writes the checked rows, a few hundred to a statement.
+void write(const QList<Checked>& rows) {
+    constexpr qsizetype chunk = 300;
+    for (qsizetype first = 0; first < rows.size(); first += chunk) {
+        QStringList selects;
+        QVariantList values;
+        for (qsizetype i = first; i < std::min(first + chunk, rows.size()); ++i) {
+            const Checked& r = rows.at(i);
+            selects.append(i == first ? QStringLiteral("SELECT ? AS i, ? AS e, ? AS k, ? AS c, "
+                                                       "? AS v, ? AS s, ? AS m")
+                                      : QStringLiteral("SELECT ?, ?, ?, ?, ?, ?, ?"));
+            values << r.id << r.cells << (r.fault.isEmpty() ? 1 : 0)
+                   << (r.fault.isEmpty() ? QStringLiteral(" ") : r.fault);
+        }
+        Sql::exec(QStringLiteral("UPDATE davka_pot d JOIN (%1) x ON d.davka_pot_ID = x.i "
+                                 "SET d.Usne_cislo = x.e, d.Kod_kategorie = x.k, d.Cecky = x.c, "
+                                 "d.Kod_VyrVU = x.v, d.status_zaznamu = x.s, d.ERR_oznam = x.m")
+                      .arg(selects.join(QStringLiteral(" UNION ALL "))),
+                  values);
+    }
+}
+
 // Pads and tests the cells of every row; writes only the rows that change.
-void markCells(const BatchTable& table) {
+void markCells() {
     QSqlQuery q = Sql::exec(QStringLiteral(
         "SELECT davka_pot_ID, Usne_cislo, Kod_kategorie, Cecky, Kod_VyrVU FROM davka_pot"));
-    struct Change {
-        int id;
-        QVariantMap values;
-        QString fault;
-    };
-    QList<Change> changes;
+    QList<Checked> changes;
     static const QStringList categories{"0", "3", "4", "6", "7", "9"};
     while (q.next()) {
-        Change c{q.value(0).toInt(), {}, {}};
         const std::optional<QString> ear = code(q.value(1), Width::EarNumber);
         QString category = q.value(2).toString().trimmed();
         if (category.isEmpty())
             category = QStringLiteral("0");
         const std::optional<QString> teats = code(q.value(3), 2);
         const std::optional<QString> culling = code(q.value(4), 2);
-        auto keep = [&](const char* column, const std::optional<QString>& v, int at) {
-            if (v && *v != q.value(at).toString())
-                c.values.insert(QString::fromLatin1(column), *v);
-        };
-        keep("Usne_cislo", ear, 1);
-        keep("Kod_kategorie", category, 2);
-        keep("Cecky", teats, 3);
-        keep("Kod_VyrVU", culling, 4);
+        Checked c{q.value(0).toInt(),
+                  {ear.value_or(q.value(1).toString()), category,
+                   teats.value_or(q.value(3).toString()), culling.value_or(q.value(4).toString())},
+                  {}};
         const bool filled = ear && *ear > QLatin1String("0000000");
         if (!ear || (!filled && category != QLatin1String("0") && category != QLatin1String("9")))
             c.fault = rowMessage("Usne_cislo");
@@ -64,22 +85,21 @@ void markCells(const BatchTable& table) {
             c.fault = rowMessage("Cecky");
         else if (!culling)
             c.fault = QString::fromUtf8("* Nekorektne uvedený kód vyradenia !");
-        if (!c.values.isEmpty() || !c.fault.isEmpty())
+        bool changed = !c.fault.isEmpty();
+        for (int i = 0; i < 4; ++i)
+            changed = changed || c.cells.at(i).toString() != q.value(i + 1).toString() ||
+                      q.value(i + 1).isNull();
+        if (changed)
             changes.append(c);
     }
-    for (const Change& c : changes) {
-        if (!c.values.isEmpty())
-            table.update(c.id, c.values);
-        table.setVerdict(c.id, c.fault.isEmpty(),
-                         c.fault.isEmpty() ? QStringLiteral(" ") : c.fault);
-    }
+    write(changes);
 }
 
 } // namespace
 
 Marks mark(const BatchTable& table, const FarmKeys& farm) {
     Sql::exec(QStringLiteral("UPDATE davka_pot SET status_zaznamu = 1, ERR_oznam = ' '"));
-    markCells(table);
+    markCells();
     const QString ear = QStringLiteral("d.Usne_cislo");
     const QString dam = QStringLiteral("d.Prasnica_farma");
     const QString good = QStringLiteral("d.status_zaznamu = 1");
