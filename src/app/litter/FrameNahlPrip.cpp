@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
