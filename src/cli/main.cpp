@@ -29,8 +29,11 @@ const char* usage =
     "             vytvorí súbory XML dokladov obdobia a zbalí ich do ROZA_qtm.zip\n"
     "  report NÁZOV [--param NÁZOV=HODNOTA ...] --sql \"SELECT ...\" --pdf SÚBOR\n"
     "             [--project SÚBOR]  vytlačí zostavu na riadky príkazu SELECT do PDF\n"
-    "  --farm ČÍSLO batch enrolment check|apply|clear\n"
-    "             skontroluje, použije (po kontrole) alebo vyprázdni dávku zaradení\n"
+    "  --farm ČÍSLO batch enrolment|mating|litter check|apply|clear\n"
+    "             skontroluje, použije (po kontrole) alebo vyprázdni dávku zaradení,\n"
+    "             pripustení alebo vrhov\n"
+    "  --farm ČÍSLO batch offspring create [--extra PRASNICA:RRRR-MM-DD]|check|apply|clear\n"
+    "             vytvorí, skontroluje, použije alebo vyprázdni dávku selekcie potomstva\n"
     "  --farm ČÍSLO sow PRASNICA [--herd CHOV]\n"
     "             vypíše kartu, status, úžitkovosť a pohyby prasnice\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";

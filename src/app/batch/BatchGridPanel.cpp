@@ -1,5 +1,6 @@
 #include "batch/BatchGridPanel.h"
 
+#include "batch/BatchChoiceTabs.h"
 #include "batch/BatchSteps.h"
 #include "batch/BatchTableModel.h"
 #include "db/SqlError.h"
@@ -12,7 +13,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -27,16 +27,6 @@ QString u(const char* text) {
 
 const QString editTitle = u("Vytvorenie/oprava dávky vstupných údajov");
 const QString faultyTitle = u("Opis chybných záznamov dávky");
-
-QComboBox* choice(const QString& name, const QStringList& items, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setPlaceholderText(u("Vyber činnosť"));
-    combo->setMinimumWidth(360);
-    return combo;
-}
 
 } // namespace
 
@@ -57,27 +47,14 @@ BatchGridPanel::BatchGridPanel(const herd::ShellState& state, herd::Progress pro
     outer->addWidget(group);
     auto* layout = new QVBoxLayout(group);
 
-    m_tabs = new QTabWidget(group);
-    m_tabs->setObjectName(m_spec.pagesName);
-    auto* inputTab = new QWidget;
-    inputTab->setObjectName(QStringLiteral("TabSheetVstup"));
-    auto* inputLayout = new QVBoxLayout(inputTab);
-    inputLayout->addWidget(new QLabel(u("Vstup dát"), inputTab));
-    m_input = choice(QStringLiteral("ComboBoxVstupDatPonuka"),
-                     {u(" Vytvorenie / oprava dávky vstupných údajov"),
-                      u(" Kontrola dávky vstupných údajov"), u(" Opis chybných záznamov dávky")},
-                     inputTab);
-    inputLayout->addWidget(m_input);
-    auto* updateTab = new QWidget;
-    updateTab->setObjectName(QStringLiteral("TabSheetAktualizacia"));
-    auto* updateLayout = new QVBoxLayout(updateTab);
-    updateLayout->addWidget(new QLabel(u("Aktualizácia databázy"), updateTab));
-    m_update = choice(QStringLiteral("ComboBoxAktualizaciaPonuka"),
-                      {u(" Aktualizácia databázy"), u(" Opis vstupných údajov dávky")}, updateTab);
-    updateLayout->addWidget(m_update);
-    m_tabs->addTab(inputTab, u("&Vstup dát"));
-    m_tabs->addTab(updateTab, u("&Aktualizácia "));
-    m_tabs->setMaximumHeight(100);
+    const BatchChoiceTabs choices = BatchChoiceTabs::build(
+        m_spec.pagesName,
+        {u(" Vytvorenie / oprava dávky vstupných údajov"), u(" Kontrola dávky vstupných údajov"),
+         u(" Opis chybných záznamov dávky")},
+        group);
+    m_tabs = choices.tabs;
+    m_input = choices.input;
+    m_update = choices.update;
     layout->addWidget(m_tabs);
 
     m_model = new herd::BatchTableModel(
