@@ -1,10 +1,7 @@
+#include "BatchOutput.h"
 #include "CliCommand.h"
-#include "CliSession.h"
 #include "batch/CheckedBatch.h"
 #include "card/EnrolmentBatch.h"
-#include "db/Config.h"
-#include "db/Session.h"
-#include "db/SqlError.h"
 #include "litter/LitterBatch.h"
 #include "litter/MatingBatch.h"
 
@@ -28,38 +25,13 @@ const Kind kinds[] = {
     {"litter", [] { return std::make_unique<LitterBatch>(); }},
 };
 
-QString kindWord(Notice::Kind kind) {
-    switch (kind) {
-    case Notice::Kind::Information:
-        return QStringLiteral("INFORMÁCIA");
-    case Notice::Kind::Warning:
-        return QStringLiteral("UPOZORNENIE");
-    case Notice::Kind::Error:
-        break;
-    }
-    return QStringLiteral("CHYBA");
-}
-
-void print(const Notices& notices, Io& io) {
-    for (const Notice& n : notices)
-        io.out << kindWord(n.kind) << ": " << n.title << ": " << n.text << "\n";
-}
-
-// Prints the faulty rows; true when there are none.
-bool printFaulty(const CheckedBatch& batch, Io& io) {
-    const QList<BatchRow> faulty = batch.table().faultyRows();
-    for (const BatchRow& row : faulty)
-        io.out << "  " << batch.describe(row) << ": " << row.text(QStringLiteral("ERR_oznam"))
-               << "\n";
-    return faulty.isEmpty();
-}
-
 // The check as the window runs it; true when it went through every row and
 // found no faulty one.
 bool check(CheckedBatch& batch, const FarmKeys& farm, Io& io) {
     const BatchOutcome outcome = batch.check(farm);
     print(outcome.notices, io);
-    const bool clean = printFaulty(batch, io);
+    const bool clean = printFaulty(
+        batch.table(), [&](const BatchRow& row) { return batch.describe(row); }, io);
     return outcome.done && clean;
 }
 
@@ -84,6 +56,8 @@ int run(CheckedBatch& batch, const QString& action, const FarmKeys& farm, Io& io
 
 int runBatch(const QStringList& args, const Options& options, Io& io) {
     const QString kindName = args.value(0);
+    if (kindName == QLatin1String("offspring"))
+        return runOffspringBatch(args.mid(1), options, io);
     const QString action = args.value(1);
     const Kind* kind = nullptr;
     for (const Kind& k : kinds)
@@ -91,30 +65,13 @@ int runBatch(const QStringList& args, const Options& options, Io& io) {
             kind = &k;
     if (!kind || (action != QLatin1String("check") && action != QLatin1String("apply") &&
                   action != QLatin1String("clear"))) {
-        io.err << "Použitie: wgravolenta-cli --farm ČÍSLO batch enrolment|mating|litter "
-                  "check|apply|clear\n";
+        io.err << batchUsage;
         return 2;
     }
-    if (options.farm.trimmed().isEmpty()) {
-        io.err << "Chýba číslo farmy: --farm ČÍSLO\n";
-        return 2;
-    }
-    const Config config = Config::load();
-    try {
-        Session session(config);
-        if (!startSession(session, io))
-            return 1;
-        const std::optional<FarmKeys> farm = FarmKeys::read(options.farm);
-        if (!farm) {
-            io.err << "Farma " << options.farm << " nie je evidovaná.\n";
-            return 1;
-        }
+    return withBatchFarm(options, io, [&](const FarmKeys& farm) {
         const std::unique_ptr<CheckedBatch> batch = kind->make();
-        return run(*batch, action, *farm, io);
-    } catch (const SqlError& e) {
-        io.err << "Chyba: " << e.text() << "\n";
-        return 1;
-    }
+        return run(*batch, action, farm, io);
+    });
 }
 
 } // namespace cli

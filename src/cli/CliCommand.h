@@ -27,7 +27,8 @@ int runExport(const QStringList& args, Io& io);
 int runReport(const QStringList& args, Io& io);
 // Runs "farm list" and "farm choose NUMBER" (the number may come from --farm).
 int runFarm(const QStringList& args, const Options& options, Io& io);
-// Runs "batch KIND check|apply|clear" on the farm of --farm (KIND: enrolment).
+// Runs "batch KIND check|apply|clear" on the farm of --farm (KIND: enrolment,
+// mating), and "batch offspring create [--extra SOW:YYYY-MM-DD]|check|apply|clear".
 int runBatch(const QStringList& args, const Options& options, Io& io);
 // Runs "sow NUMBER [--herd HERD]" for the farm of --farm: card, status with the
 // expected action, performance and movements as text.

@@ -1,6 +1,8 @@
 // "wgravolenta-cli batch enrolment|mating|litter" run as a user runs it, against a test database.
 #include "../card/EnrolmentRows.h"
 #include "../litter/LitterFixture.h"
+#include "../litter/MatingFixture.h"
+#include "../litter/OffspringFixture.h"
 #include "CliHome.h"
 #include "HerdFixture.h"
 #include "TestDatabase.h"
@@ -156,6 +158,84 @@ private slots:
                      .arg(earlier.daysTo(farrowed)));
         QCOMPARE(count("dos22"), 2);
         QCOMPARE(count("dos23"), 2);
+    }
+
+    void offspringBatch() {
+        const QDate born(2026, 1, 10);
+        MatingFixture::boar("3301", "00001");
+        OffspringFixture::weanedLitter("00007", born, 3);
+        OffspringFixture::weanedLitter("00008", born, 2);
+        Sql::exec(QStringLiteral("UPDATE tpraspev SET kod_akcie = '05' "
+                                 "WHERE prasnica_farma = '00008'"));
+        auto offspring = [&](const QStringList& args) {
+            return cli(QStringList{"--farm", "123456", "batch", "offspring"} + args);
+        };
+        const CliRun created = offspring({"create", "--extra", "8:2026-01-10"});
+        QVERIFY2(created.exitCode == 0, qPrintable(created.err + created.out.join('\n')));
+        QVERIFY(created.out.contains(QStringLiteral("INFORMÁCIA: Vytvorenie dávky vstupných "
+                                                    "údajov: Dávka potomstva na selekciu je "
+                                                    "vytvorená !")));
+        QCOMPARE(count("davka_pot"), 5);
+        OffspringFixture::fill("00007", born, 1, "20", "3");
+        OffspringFixture::fill("00007", born, 2, "0000020", "6");
+        const CliRun faulty = offspring({"apply"});
+        QCOMPARE(faulty.exitCode, 1);
+        QVERIFY2(faulty.out.contains(QStringLiteral("  00007 chov 01 vrh 10.01.2026 ušné číslo "
+                                                    "0000020: * Ušné číslo je v dávke uvedené "
+                                                    "viackrát !")),
+                 qPrintable(faulty.out.join('\n')));
+        QCOMPARE(count("tpotpoh"), 0);
+        OffspringFixture::fill("00007", born, 2, "21", "6");
+        OffspringFixture::fill("00008", born, 1, "5", "3");
+        QCOMPARE(offspring({"check"}).exitCode, 0);
+        const CliRun applied = offspring({"apply"});
+        QVERIFY2(applied.exitCode == 0, qPrintable(applied.err + applied.out.join('\n')));
+        QVERIFY(applied.out.contains(QStringLiteral("INFORMÁCIA: Aktualizácia databázy: Databáza "
+                                                    "je aktualizovaná dávkou - selektované "
+                                                    "potomstvo !")));
+        QCOMPARE(count("tpotpoh"), 3);
+        QCOMPARE(count("dpotoms"), 2);
+        QCOMPARE(offspring({"clear"}).exitCode, 0);
+        QCOMPARE(count("davka_pot"), 0);
+        for (const QStringList& wrong :
+             {QStringList{"create", "--extra"}, QStringList{"create", "--extra", "8"},
+              QStringList{"check", "--extra", "8:2026-01-10"}, QStringList{"run"}})
+            QCOMPARE(offspring(wrong).exitCode, 2);
+    }
+
+    // Enrolment, mating, litter (weaned) and selection: the piglets then show
+    // in the category tree and in the housing tree.
+    void selectedPigletsReachTheTrees() {
+        EnrolmentRows::insert({EnrolmentRows::sow("7")});
+        QCOMPARE(batch("apply").exitCode, 0);
+        MatingFixture::boar("3301", "00001");
+        const QDate mated(2025, 9, 16);
+        MatingFixture::row("7", mated);
+        QCOMPARE(cli({"--farm", "123456", "batch", "mating", "apply"}).exitCode, 0);
+        const QDate born = mated.addDays(115);
+        LitterFixture::Row weaned = LitterFixture::Row::on(born).of("7");
+        weaned.reared = QStringLiteral("4");
+        weaned.insert();
+        QCOMPARE(cli({"--farm", "123456", "batch", "litter", "apply"}).exitCode, 0);
+        auto offspring = [&](const char* action) {
+            return cli({"--farm", "123456", "batch", "offspring", QString::fromLatin1(action)});
+        };
+        QCOMPARE(offspring("create").exitCode, 0);
+        OffspringFixture::fill("00007", born, 1, "20", "3");
+        OffspringFixture::fill("00007", born, 3, "1234567", "6");
+        QCOMPARE(offspring("apply").exitCode, 0);
+        const CliRun trees = cli({"farm", "choose", "123456"});
+        QVERIFY2(trees.exitCode == 0, qPrintable(trees.err));
+        const QStringList& out = trees.out;
+        const qsizetype category = out.indexOf(QStringLiteral("    Plem. potomstvo [0]"));
+        QVERIFY2(category > 0, qPrintable(out.join('\n')));
+        QCOMPARE(out.mid(category + 1, 2),
+                 (QStringList{"      00007/20   [3]", "      34567/00   [3]"}));
+        const qsizetype section = out.indexOf(QStringLiteral("      Sekcia -S01 [6]"));
+        QVERIFY(section > 0);
+        QCOMPARE(out.at(section - 1), QStringLiteral("    Škôlka [0]"));
+        QCOMPARE(out.mid(section + 1, 2),
+                 (QStringList{"        00007/20   [3]", "        34567/00   [3]"}));
     }
 
     void wrongUse_data() {

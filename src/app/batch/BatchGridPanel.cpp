@@ -1,5 +1,6 @@
 #include "batch/BatchGridPanel.h"
 
+#include "batch/BatchChoiceTabs.h"
 #include "batch/BatchSteps.h"
 #include "batch/BatchTableModel.h"
 #include "db/SqlError.h"
@@ -12,7 +13,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -28,61 +28,38 @@ QString u(const char* text) {
 const QString editTitle = u("Vytvorenie/oprava dávky vstupných údajov");
 const QString faultyTitle = u("Opis chybných záznamov dávky");
 
-QComboBox* choice(const QString& name, const QStringList& items, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setPlaceholderText(u("Vyber činnosť"));
-    combo->setMinimumWidth(360);
-    return combo;
-}
-
 } // namespace
 
 BatchGridPanel::~BatchGridPanel() = default;
 
 BatchGridPanel::BatchGridPanel(const herd::ShellState& state, herd::Progress progress,
-                               std::unique_ptr<herd::CheckedBatch> batch, BatchGridSpec spec,
+                               std::unique_ptr<herd::CheckedBatch> batch, BatchGridSetup setup,
                                QWidget* parent)
     : QWidget(parent)
     , m_state(state)
     , m_progress(std::move(progress))
     , m_batch(std::move(batch))
-    , m_spec(std::move(spec)) {
-    setObjectName(m_spec.frameName);
-    auto* group = new QGroupBox(m_spec.caption, this);
-    group->setObjectName(m_spec.groupName);
+    , m_setup(std::move(setup)) {
+    setObjectName(m_setup.frameName);
+    auto* group = new QGroupBox(m_setup.caption, this);
+    group->setObjectName(m_setup.groupName);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(group);
     auto* layout = new QVBoxLayout(group);
 
-    m_tabs = new QTabWidget(group);
-    m_tabs->setObjectName(m_spec.pagesName);
-    auto* inputTab = new QWidget;
-    inputTab->setObjectName(QStringLiteral("TabSheetVstup"));
-    auto* inputLayout = new QVBoxLayout(inputTab);
-    inputLayout->addWidget(new QLabel(u("Vstup dát"), inputTab));
-    m_input = choice(QStringLiteral("ComboBoxVstupDatPonuka"),
-                     {u(" Vytvorenie / oprava dávky vstupných údajov"),
-                      u(" Kontrola dávky vstupných údajov"), u(" Opis chybných záznamov dávky")},
-                     inputTab);
-    inputLayout->addWidget(m_input);
-    auto* updateTab = new QWidget;
-    updateTab->setObjectName(QStringLiteral("TabSheetAktualizacia"));
-    auto* updateLayout = new QVBoxLayout(updateTab);
-    updateLayout->addWidget(new QLabel(u("Aktualizácia databázy"), updateTab));
-    m_update = choice(QStringLiteral("ComboBoxAktualizaciaPonuka"),
-                      {u(" Aktualizácia databázy"), u(" Opis vstupných údajov dávky")}, updateTab);
-    updateLayout->addWidget(m_update);
-    m_tabs->addTab(inputTab, u("&Vstup dát"));
-    m_tabs->addTab(updateTab, u("&Aktualizácia "));
-    m_tabs->setMaximumHeight(100);
+    const BatchChoiceTabs choices = BatchChoiceTabs::build(
+        m_setup.pagesName,
+        {u(" Vytvorenie / oprava dávky vstupných údajov"), u(" Kontrola dávky vstupných údajov"),
+         u(" Opis chybných záznamov dávky")},
+        group);
+    m_tabs = choices.tabs;
+    m_input = choices.input;
+    m_update = choices.update;
     layout->addWidget(m_tabs);
 
     m_model = new herd::BatchTableModel(
         *m_batch, m_batch->table().columns() + QStringList{QStringLiteral("ERR_oznam")},
-        m_spec.titles, this);
+        m_setup.titles, this);
     m_grid = new QTableView(group);
     m_grid->setObjectName(QStringLiteral("DBGridVstup"));
     m_grid->setModel(m_model);
@@ -139,7 +116,7 @@ void BatchGridPanel::ComboBoxAktualizaciaPonukaChange(int item) {
     if (item == 0)
         apply();
     else if (item == 1)
-        BatchSteps::printDay(m_spec.days, m_state.aktFarma, this);
+        BatchSteps::printDay(m_setup.days, m_state.aktFarma, this);
 }
 
 void BatchGridPanel::startEditing() {
@@ -177,14 +154,14 @@ void BatchGridPanel::printFaulty() {
             Dialogs::error(faultyTitle, t.notChecked);
             return;
         }
-        herd::ReportData data = m_spec.faultyRows();
+        herd::ReportData data = m_setup.faultyRows();
         if (data.rows.isEmpty()) {
             Dialogs::information(faultyTitle, t.clean);
             return;
         }
         herd::ReportEngine engine(herd::ReportEngine::herdProject());
         engine.setParameter(QStringLiteral("Farma"), QStringLiteral("Farma ") + m_state.aktFarma);
-        ReportPreviewDialog::run(engine, m_spec.faultyReport, std::move(data), this);
+        ReportPreviewDialog::run(engine, m_setup.faultyReport, std::move(data), this);
     } catch (const herd::SqlError& e) {
         Dialogs::error(faultyTitle, QStringLiteral("Chyba: ") + e.text());
     }
@@ -228,7 +205,7 @@ bool BatchGridPanel::DBGridVstupColExit(const QModelIndex& cell) {
     const QString column = m_model->columnName(cell.column());
     herd::BatchRow row = m_model->row(cell.row());
     row.setValue(column, m_model->data(cell, Qt::EditRole));
-    const herd::CellVerdict verdict = m_spec.cell(column, row);
+    const herd::CellVerdict verdict = m_setup.cell(column, row);
     if (!verdict.good()) {
         Dialogs::error(editTitle, verdict.message);
         return false;
@@ -281,7 +258,7 @@ void BatchGridPanel::onNavigator(int which) {
             go(rows - 1);
             break;
         case RecordNavigator::Insert: {
-            const int row = m_model->insertValues(m_spec.newRow);
+            const int row = m_model->insertValues(m_setup.newRow);
             m_grid->setCurrentIndex(m_model->index(row, 0));
             m_grid->edit(m_grid->currentIndex());
             break;

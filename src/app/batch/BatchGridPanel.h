@@ -24,7 +24,7 @@ class BatchTableModel;
 
 // What makes one litter-sheet batch panel: its names and words, the grid's
 // titles, its cell check, a new row's values and its printouts.
-struct BatchGridSpec {
+struct BatchGridSetup {
     QString frameName; // "FrameNahlPrip"
     QString caption;   // the group box's text
     QString groupName;
@@ -46,7 +46,7 @@ class BatchGridPanel : public QWidget {
     Q_OBJECT
 public:
     BatchGridPanel(const herd::ShellState& state, herd::Progress progress,
-                   std::unique_ptr<herd::CheckedBatch> batch, BatchGridSpec spec,
+                   std::unique_ptr<herd::CheckedBatch> batch, BatchGridSetup setup,
                    QWidget* parent = nullptr);
     ~BatchGridPanel() override;
 
@@ -77,7 +77,7 @@ private:
     const herd::ShellState& m_state;
     herd::Progress m_progress;
     std::unique_ptr<herd::CheckedBatch> m_batch;
-    BatchGridSpec m_spec;
+    BatchGridSetup m_setup;
     herd::BatchTableModel* m_model;
     QTabWidget* m_tabs;
     QComboBox* m_input;

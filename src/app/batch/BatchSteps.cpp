@@ -14,15 +14,14 @@ void showAll(const herd::Notices& notices) {
         Dialogs::instance().show(n);
 }
 
-// The farm's keys; a farm missing from the registry is a fault of the step.
-herd::FarmKeys keys(const QString& farm) {
+} // namespace
+
+herd::FarmKeys farmKeys(const QString& farm) {
     const std::optional<herd::FarmKeys> keys = herd::FarmKeys::read(farm);
     if (!keys)
         throw herd::SqlError(QString::fromUtf8("Farma %1 nie je evidovaná.").arg(farm));
     return *keys;
 }
-
-} // namespace
 
 void startEditing(herd::CheckedBatch& batch) {
     if (batch.table().count() == 0)
@@ -32,9 +31,20 @@ void startEditing(herd::CheckedBatch& batch) {
 }
 
 bool check(herd::CheckedBatch& batch, const QString& farm, const herd::Progress& progress) {
-    const herd::BatchTexts& t = batch.texts();
+    return check(batch.texts(), farm,
+                 [&](const herd::FarmKeys& keys) { return batch.check(keys, progress); });
+}
+
+bool apply(herd::CheckedBatch& batch, const QString& farm, const herd::Progress& progress) {
+    return apply(
+        batch.texts(), farm,
+        [&](const herd::FarmKeys& keys) { return batch.apply(keys, progress); },
+        [&] { batch.clear(); });
+}
+
+bool check(const herd::BatchTexts& t, const QString& farm, const Step& step) {
     try {
-        const herd::BatchOutcome outcome = batch.check(keys(farm), progress);
+        const herd::BatchOutcome outcome = step(farmKeys(farm));
         showAll(outcome.notices);
         return outcome.done;
     } catch (const herd::SqlError& e) {
@@ -43,11 +53,11 @@ bool check(herd::CheckedBatch& batch, const QString& farm, const herd::Progress&
     }
 }
 
-bool apply(herd::CheckedBatch& batch, const QString& farm, const herd::Progress& progress) {
-    const herd::BatchTexts& t = batch.texts();
+bool apply(const herd::BatchTexts& t, const QString& farm, const Step& step,
+           const std::function<void()>& clear) {
     herd::BatchOutcome outcome;
     try {
-        outcome = batch.apply(keys(farm), progress);
+        outcome = step(farmKeys(farm));
     } catch (const herd::SqlError& e) {
         Dialogs::error(t.applyTitle, t.applyFailed + e.text());
         return false;
@@ -57,7 +67,7 @@ bool apply(herd::CheckedBatch& batch, const QString& farm, const herd::Progress&
         return false;
     if (Dialogs::instance().ask(t.applyTitle, t.clearQuestion)) {
         try {
-            batch.clear();
+            clear();
         } catch (const herd::SqlError& e) {
             Dialogs::error(t.applyTitle, QStringLiteral("Chyba: ") + e.text());
         }

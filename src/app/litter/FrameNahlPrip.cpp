@@ -8,8 +8,8 @@ QString u(const char* text) {
     return QString::fromUtf8(text);
 }
 
-BatchGridSpec spec() {
-    BatchGridSpec s;
+BatchGridSetup setup() {
+    BatchGridSetup s;
     s.frameName = QStringLiteral("FrameNahlPrip");
     s.caption = u(" Nahlásenie pripustenia  ");
     s.groupName = QStringLiteral("GroupBoxNahlPrip");
@@ -34,5 +34,5 @@ BatchGridSpec spec() {
 
 FrameNahlPrip::FrameNahlPrip(const herd::ShellState& state, herd::Progress progress,
                              QWidget* parent)
-    : BatchGridPanel(state, std::move(progress), std::make_unique<herd::MatingBatch>(), spec(),
+    : BatchGridPanel(state, std::move(progress), std::make_unique<herd::MatingBatch>(), setup(),
                      parent) {}

@@ -9,8 +9,8 @@ QString u(const char* text) {
     return QString::fromUtf8(text);
 }
 
-BatchGridSpec spec() {
-    BatchGridSpec s;
+BatchGridSetup setup() {
+    BatchGridSetup s;
     s.frameName = QStringLiteral("FrameNahlVrhu");
     s.caption = u(" Nahlásenie uzavretého vrhu  ");
     s.groupName = QStringLiteral("GroupBoxNahlVrhu");
@@ -29,5 +29,5 @@ BatchGridSpec spec() {
 
 FrameNahlVrhu::FrameNahlVrhu(const herd::ShellState& state, herd::Progress progress,
                              QWidget* parent)
-    : BatchGridPanel(state, std::move(progress), std::make_unique<herd::LitterBatch>(), spec(),
+    : BatchGridPanel(state, std::move(progress), std::make_unique<herd::LitterBatch>(), setup(),
                      parent) {}

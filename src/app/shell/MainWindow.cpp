@@ -8,6 +8,7 @@
 #include "farms/FarmWindow.h"
 #include "litter/FrameNahlPrip.h"
 #include "litter/FrameNahlVrhu.h"
+#include "litter/FrameSelPotomstva.h"
 #include "register/WarehouseWindow.h"
 #include "settings/BoarLinesWindow.h"
 #include "settings/BreedingWindow.h"
@@ -112,6 +113,8 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_content->setFrame(QStringLiteral("FrameNahlPrip"), m_matings);
     m_litters = new FrameNahlVrhu(m_state, m_status->progress());
     m_content->setFrame(QStringLiteral("FrameNahlVrhu"), m_litters);
+    m_offspring = new FrameSelPotomstva(m_state, m_status->progress());
+    m_content->setFrame(QStringLiteral("FrameSelPotomstva"), m_offspring);
 
     buildMenus();
     buildToolBar();
@@ -411,6 +414,7 @@ void MainWindow::applyFarmChoice(const herd::FarmChoiceResult& result) {
     m_card->farmChanged();
     m_matings->farmChanged();
     m_litters->farmChanged();
+    m_offspring->farmChanged();
     for (int i = 0; i < TreePane::TreeCount; ++i)
         m_trees->setNodes(static_cast<TreePane::Tree>(i), result.trees.roots[i]);
     // A panel of the previous farm must not stay on show.

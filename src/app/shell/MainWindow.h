@@ -12,6 +12,7 @@ class ContentArea;
 class FarmWindow;
 class FrameNahlPrip;
 class FrameNahlVrhu;
+class FrameSelPotomstva;
 class FormAktPrasnica;
 class HandbookWindow;
 class WarehouseWindow;
@@ -87,6 +88,7 @@ private:
     FormAktPrasnica* m_card = nullptr;
     FrameNahlPrip* m_matings = nullptr;
     FrameNahlVrhu* m_litters = nullptr;
+    FrameSelPotomstva* m_offspring = nullptr;
     QHash<Module, QAction*> m_moduleActions;
     HandbookWindow* m_handbook = nullptr;
     WarehouseWindow* m_warehouse = nullptr;

@@ -25,9 +25,9 @@ int BatchTable::count() const {
     return Sql::value(QStringLiteral("SELECT COUNT(*) FROM %1").arg(m_table)).toInt();
 }
 
-QList<BatchRow> BatchTable::select(const QString& where) const {
-    QSqlQuery q =
-        Sql::exec(QStringLiteral("SELECT * FROM %1 %2 ORDER BY %3").arg(m_table, where, m_id));
+QList<BatchRow> BatchTable::select(const QString& where, const QVariantList& values) const {
+    QSqlQuery q = Sql::exec(
+        QStringLiteral("SELECT * FROM %1 %2 ORDER BY %3").arg(m_table, where, m_id), values);
     QList<BatchRow> rows;
     const QSqlRecord record = q.record();
     const int id = record.indexOf(m_id);
@@ -42,6 +42,18 @@ QList<BatchRow> BatchTable::select(const QString& where) const {
 
 QList<BatchRow> BatchTable::rows() const {
     return select({});
+}
+
+QList<BatchRow> BatchTable::rowsWhere(const QVariantMap& equal) const {
+    QStringList conditions;
+    QVariantList values;
+    for (auto it = equal.cbegin(); it != equal.cend(); ++it) {
+        conditions.append(knownColumn(it.key()) + QStringLiteral(" = ?"));
+        values.append(it.value());
+    }
+    if (conditions.isEmpty())
+        return rows();
+    return select(QStringLiteral("WHERE ") + conditions.join(QStringLiteral(" AND ")), values);
 }
 
 QList<BatchRow> BatchTable::faultyRows() const {

@@ -26,6 +26,8 @@ public:
     int count() const;
     // Rows in table order (by key).
     QList<BatchRow> rows() const;
+    // The rows whose columns hold the given values, in table order.
+    QList<BatchRow> rowsWhere(const QVariantMap& equal) const;
     QList<BatchRow> faultyRows() const;
     int faultyCount() const;
     // Rows changed since the last check.
@@ -57,7 +59,7 @@ public:
 
 private:
     QString knownColumn(const QString& column) const;
-    QList<BatchRow> select(const QString& where) const;
+    QList<BatchRow> select(const QString& where, const QVariantList& values = {}) const;
 
     QString m_table;
     QString m_id;

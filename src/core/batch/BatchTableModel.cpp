@@ -10,10 +10,26 @@ namespace herd {
 
 BatchTableModel::BatchTableModel(CheckedBatch& batch, QStringList columns, QStringList titles,
                                  QObject* parent)
+    : BatchTableModel(batch.table(), &batch.state(), std::move(columns), std::move(titles),
+                      parent) {}
+
+BatchTableModel::BatchTableModel(const BatchTable& table, BatchCheckState* state,
+                                 QStringList columns, QStringList titles, QObject* parent)
     : QAbstractTableModel(parent)
-    , m_batch(batch)
+    , m_table(table)
+    , m_state(state)
     , m_columns(std::move(columns))
     , m_titles(std::move(titles)) {}
+
+void BatchTableModel::clearState() {
+    if (m_state)
+        m_state->clear();
+}
+
+void BatchTableModel::setFilter(QVariantMap equal) {
+    m_filter = std::move(equal);
+    reload();
+}
 
 int BatchTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -55,7 +71,9 @@ QVariant BatchTableModel::headerData(int section, Qt::Orientation orientation, i
 Qt::ItemFlags BatchTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     if (m_editable && index.isValid() &&
-        m_columns.at(index.column()).compare(QLatin1String("ERR_oznam"), Qt::CaseInsensitive) != 0)
+        m_columns.at(index.column()).compare(QLatin1String("ERR_oznam"), Qt::CaseInsensitive) !=
+            0 &&
+        !m_readOnly.contains(m_columns.at(index.column()), Qt::CaseInsensitive))
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -71,7 +89,7 @@ bool BatchTableModel::setData(const QModelIndex& index, const QVariant& value, i
     // Called by the grid's editors, where an exception cannot pass: a refused
     // write keeps the cell as it was and is reported through writeFailed.
     try {
-        m_batch.table().update(row.id(), {{m_columns.at(index.column()), value}});
+        m_table.update(row.id(), {{m_columns.at(index.column()), value}});
     } catch (const SqlError& e) {
         emit writeFailed(e.text());
         return false;
@@ -79,7 +97,7 @@ bool BatchTableModel::setData(const QModelIndex& index, const QVariant& value, i
     row.setValue(m_columns.at(index.column()), value);
     row.setValue(QStringLiteral("status_zaznamu"), QVariant(QMetaType::fromType<int>()));
     row.setValue(QStringLiteral("ERR_oznam"), QVariant(QMetaType::fromType<QString>()));
-    m_batch.state().clear();
+    clearState();
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
     emit batchChanged();
     return true;
@@ -94,28 +112,28 @@ int BatchTableModel::indexOf(int id) const {
 
 void BatchTableModel::reload() {
     beginResetModel();
-    m_rows = m_batch.table().rows();
+    m_rows = m_table.rowsWhere(m_filter);
     endResetModel();
 }
 
 int BatchTableModel::insertValues(const QVariantMap& values) {
-    const int id = m_batch.table().insert(values);
+    const int id = m_table.insert(values);
     changed();
     return indexOf(id);
 }
 
 void BatchTableModel::updateValues(int index, const QVariantMap& values) {
-    m_batch.table().update(m_rows.at(index).id(), values);
+    m_table.update(m_rows.at(index).id(), values);
     changed();
 }
 
 void BatchTableModel::removeAt(int index) {
-    m_batch.table().remove(m_rows.at(index).id());
+    m_table.remove(m_rows.at(index).id());
     changed();
 }
 
 void BatchTableModel::changed() {
-    m_batch.state().clear();
+    clearState();
     reload();
     emit batchChanged();
 }

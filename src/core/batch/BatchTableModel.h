@@ -8,6 +8,8 @@
 
 namespace herd {
 
+class BatchCheckState;
+class BatchTable;
 class CheckedBatch;
 
 // The rows of a batch table for a grid and an entry form. Every change goes
@@ -20,6 +22,9 @@ public:
     // under the given titles.
     BatchTableModel(CheckedBatch& batch, QStringList columns, QStringList titles,
                     QObject* parent = nullptr);
+    // A batch table with a checked state of its own (or none).
+    BatchTableModel(const BatchTable& table, BatchCheckState* state, QStringList columns,
+                    QStringList titles, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -32,6 +37,10 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     const QString& columnName(int section) const { return m_columns.at(section); }
+    // Columns shown but never typed into (made by the program).
+    void setReadOnlyColumns(QStringList columns) { m_readOnly = std::move(columns); }
+    // Shows only the rows whose columns hold these values (all when empty).
+    void setFilter(QVariantMap equal);
 
     const BatchRow& row(int index) const { return m_rows.at(index); }
     int indexOf(int id) const;
@@ -52,7 +61,12 @@ signals:
 private:
     void changed();
 
-    CheckedBatch& m_batch;
+    void clearState();
+
+    const BatchTable& m_table;
+    BatchCheckState* m_state;
+    QVariantMap m_filter;
+    QStringList m_readOnly;
     QStringList m_columns;
     QStringList m_titles;
     QList<BatchRow> m_rows;

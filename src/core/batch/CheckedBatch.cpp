@@ -4,14 +4,6 @@
 
 namespace herd {
 
-namespace {
-// Ends the progress also when a fault leaves the step.
-struct ProgressEnd {
-    const Progress& progress;
-    ~ProgressEnd() { report(progress, 0, 0); }
-};
-} // namespace
-
 CheckedBatch::CheckedBatch(BatchTable table, BatchTexts texts)
     : m_table(std::move(table))
     , m_texts(std::move(texts)) {}

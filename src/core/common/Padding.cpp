@@ -2,9 +2,15 @@
 
 #include "common/Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace herd {
+
+bool digitsOnly(const QString& text) {
+    return !text.isEmpty() &&
+           std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+}
 
 QString padLeftZeros(const QString& value, int width) {
     const QString trimmed = value.trimmed();

@@ -17,6 +17,9 @@ inline constexpr int Enterprise = 3;
 inline constexpr int EarNumber = 7;
 } // namespace Width
 
+// True for a non-empty text of decimal digits only.
+bool digitsOnly(const QString& text);
+
 // Left-pads a code with zeros to its width, after trimming surrounding blanks.
 // A wider value is kept whole (never cut) so that a check can refuse it.
 QString padLeftZeros(const QString& value, int width);

@@ -14,4 +14,10 @@ inline void report(const Progress& progress, int total, int step) {
         progress(total, step);
 }
 
+// Ends the progress when it goes out of scope, also when a fault leaves the work.
+struct ProgressEnd {
+    const Progress& progress;
+    ~ProgressEnd() { report(progress, 0, 0); }
+};
+
 } // namespace herd

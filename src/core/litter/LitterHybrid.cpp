@@ -6,19 +6,26 @@
 
 namespace herd::LitterHybrid {
 
+QString fertileMatingJoin(const QString& o, const QString& i) {
+    return QStringLiteral(
+               "%2.cislo_farmy = %1.cislo_farmy AND %2.chovatel_chov = %1.chovatel_chov "
+               "AND %2.prasnica_farma = %1.prasnica_farma "
+               "AND %2.datum_pripustenia = (SELECT MAX(m.datum_pripustenia) FROM tprasins m "
+               "WHERE m.cislo_farmy = %1.cislo_farmy AND m.chovatel_chov = %1.chovatel_chov "
+               "AND m.prasnica_farma = %1.prasnica_farma "
+               "AND m.datum_pripustenia < %1.datum_oprasenia)")
+        .arg(o, i);
+}
+
 std::optional<LitterMating> firstLitterAfter(const QString& farm, const QString& herd,
                                              const QString& sow, const QDate& after) {
     QSqlQuery q = Sql::exec(
         QStringLiteral(
             "SELECT o.datum_oprasenia, i.datum_pripustenia, i.linia_kanca, i.register_kanca "
-            "FROM tprasopr o LEFT JOIN tprasins i ON i.cislo_farmy = o.cislo_farmy "
-            "AND i.chovatel_chov = o.chovatel_chov AND i.prasnica_farma = o.prasnica_farma "
-            "AND i.datum_pripustenia = (SELECT MAX(m.datum_pripustenia) FROM tprasins m "
-            "WHERE m.cislo_farmy = o.cislo_farmy AND m.chovatel_chov = o.chovatel_chov "
-            "AND m.prasnica_farma = o.prasnica_farma "
-            "AND m.datum_pripustenia < o.datum_oprasenia) "
+            "FROM tprasopr o LEFT JOIN tprasins i ON %1 "
             "WHERE o.cislo_farmy = ? AND o.chovatel_chov = ? AND o.prasnica_farma = ? "
-            "AND o.datum_oprasenia > ? ORDER BY o.datum_oprasenia LIMIT 1"),
+            "AND o.datum_oprasenia > ? ORDER BY o.datum_oprasenia LIMIT 1")
+            .arg(fertileMatingJoin(QStringLiteral("o"), QStringLiteral("i"))),
         {farm, herd, sow, after});
     if (!q.next())
         return std::nullopt;

@@ -17,6 +17,11 @@ struct LitterMating {
 
 namespace LitterHybrid {
 
+// The pairing of a litter with its fertile mating as a join condition, for
+// statements over many litters: the mating alias is the sow's last mating
+// before the farrowing of the litter alias (aliases fixed by the caller).
+QString fertileMatingJoin(const QString& litter, const QString& mating);
+
 // The sow's first litter after a day, paired with its fertile mating; one
 // statement with bound values, usable inside a batch transaction.
 std::optional<LitterMating> firstLitterAfter(const QString& farm, const QString& herd,

@@ -45,10 +45,6 @@ QString rowMessage(const char* column) {
     return QStringLiteral("* ") + MatingBatch::cellMessage(QString::fromLatin1(column));
 }
 
-bool digitsOnly(const QString& text) {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
-}
-
 const QString sowCol = QStringLiteral("Prasnica_farma");
 const QString herdCol = QStringLiteral("Chovatel_chov");
 const QString dateCol = QStringLiteral("Datum_pripustenia");

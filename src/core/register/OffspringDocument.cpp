@@ -12,11 +12,11 @@ const char* const slotColumns[SlotsPerRow][3] = {
     {"uscisl4", "str4", "kat4"}, {"uscisl5", "str5", "kat5"}, {"uscisl6", "str6", "kat6"},
     {"uscisl7", "str7", "kat7"}, {"uscisl8", "str8", "kat8"}, {"uscisl9", "str9", "kat9"},
 };
-} // namespace
 
-int write(const OffspringData& d) {
+// The document rows of one litter.
+QList<Documents::Columns> rowsOf(const OffspringData& d) {
     using Documents::code;
-    int rows = 0;
+    QList<Documents::Columns> rows;
     for (qsizetype first = 0; first < d.piglets.size(); first += SlotsPerRow) {
         Documents::Columns c = {{"podnik", code(d.keeper.kraj, 2)},
                                 {"okres", code(d.keeper.okres, 2)},
@@ -32,10 +32,24 @@ int write(const OffspringData& d) {
                   {slotColumns[slot][2], code(piglet.category, 1)}};
         }
         c.append({"dnar", DateText::ddmm(d.farrowed)});
-        Documents::insert("dpotoms", d.farm, c);
-        ++rows;
+        rows.append(c);
     }
     return rows;
+}
+} // namespace
+
+int write(const OffspringData& d) {
+    return writeAll({d});
+}
+
+int writeAll(const QList<OffspringData>& litters) {
+    // Every litter of one call is written for the same farm.
+    QList<Documents::Columns> rows;
+    for (const OffspringData& d : litters)
+        rows += rowsOf(d);
+    if (!rows.isEmpty())
+        Documents::insertMany("dpotoms", litters.first().farm, rows);
+    return int(rows.size());
 }
 
 } // namespace herd::OffspringDocument

@@ -30,6 +30,8 @@ inline constexpr int SlotsPerRow = 9;
 // Nine offspring to a row, empty slots '00000', '00', '0'; a litter with
 // more continues in further rows. Returns the number of rows written.
 int write(const OffspringData& data);
+// The documents of many litters, in their order, in few statements.
+int writeAll(const QList<OffspringData>& litters);
 } // namespace OffspringDocument
 
 } // namespace herd

@@ -1,0 +1,100 @@
+#include "litter/OffspringApply.h"
+
+#include "db/Sql.h"
+#include "litter/OffspringKey.h"
+#include "litter/OffspringRows.h"
+
+namespace herd::OffspringApply {
+
+namespace {
+
+const QString d = QStringLiteral("d");
+
+QString pigletKey() {
+    return OffspringKey::pigletKeySql(QStringLiteral("d.Usne_cislo"),
+                                      QStringLiteral("d.Prasnica_farma"));
+}
+
+// The farm's number at the register, written as the piglets' farm of origin.
+QString registerFarm(const FarmKeys& farm) {
+    return Sql::value(QStringLiteral("SELECT Cislo_farmy_OS FROM tfarmy WHERE Cislo_farmy = ?"),
+                      {farm.farm})
+        .toString();
+}
+
+} // namespace
+
+void writeLitters(const FarmKeys& farm) {
+    Sql::exec(QStringLiteral("DELETE p FROM tpotpev p JOIN (SELECT DISTINCT d.Chovatel_chov, "
+                             "d.Prasnica_farma, d.Datum_oprasenia FROM davka_pot d WHERE %1) s "
+                             "ON p.chovatel_chov = s.Chovatel_chov "
+                             "AND p.prasnica_farma = s.Prasnica_farma "
+                             "AND p.datum_oprasenia = s.Datum_oprasenia WHERE p.cislo_farmy = ?")
+                  .arg(OffspringRows::selected(d)),
+              {farm.farm});
+    Sql::exec(
+        QStringLiteral(
+            "INSERT INTO tpotpev (cislo_farmy, chovatel_chov, prasnica_farma, prasnica_krcislo, "
+            "chovatel_kraj, chovatel_okres, chovatel_zavod, datum_oprasenia, linia_kanca, "
+            "register_kanca, plemeno_VU) "
+            "SELECT ?, d.Chovatel_chov, d.Prasnica_farma, d.Prasnica_farma, ?, ?, ?, "
+            "d.Datum_oprasenia, MIN(d.Linia_kanca), MIN(d.Register_kanca), MIN(d.Plemeno_VU) "
+            "FROM davka_pot d WHERE %1 "
+            "GROUP BY d.Chovatel_chov, d.Prasnica_farma, d.Datum_oprasenia")
+            .arg(OffspringRows::selected(d)),
+        {farm.farm, farm.codes.kraj, farm.codes.okres, farm.codes.zavod});
+}
+
+void writePiglets(const FarmKeys& farm) {
+    const QString key = pigletKey();
+    const QString selected = OffspringRows::selected(d);
+    const QString samePiglet =
+        QStringLiteral("JOIN davka_pot d ON t.chovatel_chov = d.Chovatel_chov "
+                       "AND t.prasnica_farma = d.Prasnica_farma "
+                       "AND t.datum_oprasenia = d.Datum_oprasenia AND t.usne_cislo = %1 "
+                       "WHERE t.cislo_farmy = ? AND %2")
+            .arg(key, selected);
+    Sql::exec(QStringLiteral("DELETE t FROM tpotpoh t ") + samePiglet, {farm.farm});
+    Sql::exec(
+        QStringLiteral(
+            "INSERT INTO tpotpoh (cislo_farmy, chovatel_chov, prasnica_farma, prasnica_krcislo, "
+            "chovatel_kraj, chovatel_okres, chovatel_zavod, datum_oprasenia, usne_cislo, "
+            "kod_kategorie, farma_povodu, ustajnenie, datum_presunu, datum_potvrdenia_presunu, "
+            "kod_akcie, datum_akcie, cecky, kod_vyrVU, datum_meraniaVU, meracia_skupina, "
+            "datum_spracovaniaVU, hmotnost_VU, priem_vyska_slaniny_VU, piglog_slanina1, "
+            "piglog_slanina2, piglog_sval, piglog_mas_casti, prir, pprir, pslan, phmc, "
+            "datum_trhu, datum_katalog, cislo_katalog, kod_hodnotenie, kupujuci_kraj, "
+            "kupujuci_okres, kupujuci_zavod, kupujuci_chov, prasnicka_krcislo, blup_slaninaVU, "
+            "blup_prirastokVU, blup_pocetZI_1vrhy, blup_pocetZI_2vrhy, blup_prirastokSVJH, "
+            "blup_cmcSVJH, blup_slaninaSVJH, blup_celkPlemHodnota, blup_poradieCPH, "
+            "blup_percentily) "
+            "SELECT ?, d.Chovatel_chov, d.Prasnica_farma, d.Prasnica_farma, ?, ?, ?, "
+            "d.Datum_oprasenia, %1, d.Kod_kategorie, ?, d.Ustajnenie, d.Datum_presunu, "
+            "d.Datum_potvrdenia_presunu, d.Kod_akcie, d.Datum_akcie, d.Cecky, d.Kod_VyrVU, "
+            "NULL, '00', NULL, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, NULL, NULL, '000', 'NE', "
+            "'00', '00', '000', '00', '00000', 0, 0, 0, 0, 0, 0, 0, 0, 0, '00' "
+            "FROM davka_pot d WHERE %2 ORDER BY d.davka_pot_ID")
+            .arg(key, selected),
+        {farm.farm, farm.codes.kraj, farm.codes.okres, farm.codes.zavod, registerFarm(farm)});
+    Sql::exec(QStringLiteral("DELETE t FROM tanimal t ") + samePiglet +
+                  QStringLiteral(" AND t.sekcia_kluc = ''"),
+              {farm.farm});
+    Sql::exec(
+        QStringLiteral(
+            "INSERT INTO tanimal (cislo_farmy, jedinec, strom_ust, strom_ktg, kod_kategorie, "
+            "image_kategorie, image_hlusutaj, image_ustaj, linia, register, chovatel_kraj, "
+            "chovatel_okres, chovatel_zavod, chovatel_chov, prasnica_farma, datum_oprasenia, "
+            "usne_cislo, ustajnenie, datum_presunu, datum_potvrdenia_presunu, kod_akcie, "
+            "datum_akcie, datvyr, otec, matka, otec_matky, matka_matky, otec_otca, matka_otca) "
+            "SELECT ?, %1, '4', '4', d.Kod_kategorie, '3', '0', '6', d.Linia_kanca, "
+            "d.Register_kanca, ?, ?, ?, d.Chovatel_chov, d.Prasnica_farma, d.Datum_oprasenia, "
+            "%2, d.Ustajnenie, d.Datum_presunu, CURDATE(), d.Kod_akcie, d.Datum_akcie, "
+            "NULL, NULL, NULL, NULL, NULL, NULL, NULL FROM davka_pot d WHERE %3 "
+            "ORDER BY d.davka_pot_ID")
+            .arg(OffspringKey::animalNameSql(QStringLiteral("d.Usne_cislo"),
+                                             QStringLiteral("d.Prasnica_farma")),
+                 key, selected),
+        {farm.farm, farm.codes.kraj, farm.codes.okres, farm.codes.zavod});
+}
+
+} // namespace herd::OffspringApply
