@@ -74,7 +74,8 @@ private slots:
         QVERIFY(s.enrolled >= 8);
         QVERIFY(s.culled > 0 || s.enrolled == 8);
         QVERIFY(count("SELECT COUNT(*) FROM tprasins") > 8);
-        QCOMPARE(count("SELECT COUNT(*) FROM davka_zar") + count("SELECT COUNT(*) FROM davka_ins"),
+        QCOMPARE(count("SELECT COUNT(*) FROM davka_zar") + count("SELECT COUNT(*) FROM davka_ins") +
+                     count("SELECT COUNT(*) FROM davka_vrh"),
                  0);
         // The farm keeps its size: culled sows were replaced by gilts.
         QCOMPARE(count("SELECT COUNT(*) FROM tpraspev WHERE datum_vyradenia IS NULL"), 8);
@@ -158,6 +159,19 @@ private slots:
         QCOMPARE(count("SELECT COUNT(*) FROM tprasopr WHERE datum_odstavu IS NOT NULL AND "
                        "DATEDIFF(datum_odstavu, datum_oprasenia) NOT BETWEEN 26 AND 30"),
                  0);
+
+        // Offspring: each selected litter is an offspring litter with its
+        // piglets in tpotpoh and the trees, and at least one dpotoms row.
+        QVERIFY(s.selections > 0);
+        QCOMPARE(count("SELECT COUNT(*) FROM tpotpev"), s.selections);
+        QVERIFY(count("SELECT COUNT(*) FROM tpotpoh") >= s.selections);
+        QCOMPARE(count("SELECT COUNT(*) FROM tanimal WHERE usne_cislo IS NOT NULL"),
+                 count("SELECT COUNT(*) FROM tpotpoh"));
+        QCOMPARE(count("SELECT COUNT(*) FROM tpotpev v WHERE NOT EXISTS (SELECT 1 FROM dpotoms d "
+                       "WHERE d.prasnica = v.prasnica_farma AND d.dnar = "
+                       "DATE_FORMAT(v.datum_oprasenia, '%d%m'))"),
+                 0);
+        QCOMPARE(count("SELECT COUNT(*) FROM davka_pot"), 0);
         QVERIFY(count("SELECT COUNT(*) FROM tprashist WHERE kod_akcie = '14'") > 0);
     }
 

@@ -2,11 +2,14 @@
 
 #include "card/EnrolmentBatch.h"
 #include "card/SowCulling.h"
+#include "common/DateText.h"
+#include "common/Padding.h"
 #include "db/Sql.h"
 #include "db/SqlError.h"
 #include "db/Transaction.h"
 #include "litter/LitterBatch.h"
 #include "litter/MatingBatch.h"
+#include "litter/OffspringBatch.h"
 #include "views/SowVeterinary.h"
 
 namespace herd::DemoBatches {
@@ -23,18 +26,9 @@ QString u(const char* text) {
     throw SqlError(u("Generátor stáda: %1").arg(what));
 }
 
-} // namespace
-
-void requireEmptyBatches() {
-    for (const char* table : {"davka_zar", "davka_ins", "davka_vrh"}) {
-        if (Sql::value(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(table))
-                .toInt() > 0)
-            refused(u("dávka %1 nie je prázdna; ukonči ju pred vytvorením stáda.")
-                        .arg(QString::fromLatin1(table)));
-    }
-}
-
-void checkAndApply(CheckedBatch& batch, const FarmKeys& farm) {
+// Checks and applies a filled batch (any kind with check, apply, describe);
+// throws with the first refused row.
+template <typename Batch> void checkAndApply(Batch& batch, const FarmKeys& farm) {
     const BatchOutcome checked = batch.check(farm);
     const QList<BatchRow> faulty = batch.table().faultyRows();
     if (!faulty.isEmpty())
@@ -46,6 +40,17 @@ void checkAndApply(CheckedBatch& batch, const FarmKeys& farm) {
     if (!applied.done)
         refused(texts(applied.notices).join(QLatin1Char(' ')));
     batch.clear();
+}
+
+} // namespace
+
+void requireEmptyBatches() {
+    for (const char* table : {"davka_zar", "davka_ins", "davka_vrh", "davka_pot"}) {
+        if (Sql::value(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(table))
+                .toInt() > 0)
+            refused(u("dávka %1 nie je prázdna; ukonči ju pred vytvorením stáda.")
+                        .arg(QString::fromLatin1(table)));
+    }
 }
 
 void enrol(const FarmKeys& farm, const QList<WeekEvents::Enrolment>& rows) {
@@ -120,6 +125,36 @@ void litter(const FarmKeys& farm, const QList<WeekEvents::Litter>& rows) {
              l.weaned.isValid() ? QVariant(l.weaned) : QVariant(QMetaType(QMetaType::QDate))},
             {QStringLiteral("Kod_VyV"), l.evenness},
         });
+    }
+    checkAndApply(batch, farm);
+}
+
+void select(const FarmKeys& farm, const QList<WeekEvents::Selection>& litters) {
+    if (litters.isEmpty())
+        return;
+    OffspringBatch batch;
+    const BatchOutcome created = batch.create(farm, std::nullopt);
+    if (!created.done)
+        refused(texts(created.notices).join(QLatin1Char(' ')));
+    // The batch's rows of each litter, in table order.
+    QHash<QString, QList<int>> rows;
+    for (const BatchRow& row : batch.table().rows())
+        rows[row.text(QStringLiteral("Prasnica_farma")) + QLatin1Char('/') +
+             row.date(QStringLiteral("Datum_oprasenia")).toString(Qt::ISODate)]
+            .append(row.id());
+    for (const WeekEvents::Selection& s : litters) {
+        const QList<int> ids =
+            rows.value(s.sow + QLatin1Char('/') + s.farrowed.toString(Qt::ISODate));
+        if (ids.size() < s.piglets.size())
+            refused(u("vrh prasnice %1 z %2 nie je v dávke selekcie potomstva.")
+                        .arg(s.sow, DateText::dotted(s.farrowed)));
+        for (qsizetype i = 0; i < s.piglets.size(); ++i)
+            batch.table().update(
+                ids.at(i),
+                {{QStringLiteral("Usne_cislo"),
+                  padLeftZeros(QString::number(s.piglets.at(i).first), Width::EarNumber)},
+                 {QStringLiteral("Kod_kategorie"), s.piglets.at(i).second},
+                 {QStringLiteral("Cecky"), QStringLiteral("14")}});
     }
     checkAndApply(batch, farm);
 }

@@ -5,8 +5,6 @@
 
 namespace herd {
 
-class CheckedBatch;
-
 // Enters a week of the demonstration herd as a zootechnician would: each
 // kind's rows typed into its batch table, checked and applied (or, for the
 // veterinary actions and cullings, through the sow card's routines). A row
@@ -20,11 +18,12 @@ void requireEmptyBatches();
 void enrol(const FarmKeys& farm, const QList<WeekEvents::Enrolment>& rows);
 void mate(const FarmKeys& farm, const QList<WeekEvents::Mating>& rows);
 void litter(const FarmKeys& farm, const QList<WeekEvents::Litter>& rows);
+// The offspring batch is made by the program from the weaned litters; the
+// selected piglets of the chosen litters are filled in, the rest stay empty.
+void select(const FarmKeys& farm, const QList<WeekEvents::Selection>& litters);
 void treat(const FarmKeys& farm, const QList<WeekEvents::Veterinary>& rows);
 void cull(const FarmKeys& farm, const QList<WeekEvents::Culling>& rows);
 
-// Checks and applies a filled batch; throws with the first refused row.
-void checkAndApply(CheckedBatch& batch, const FarmKeys& farm);
 } // namespace DemoBatches
 
 } // namespace herd

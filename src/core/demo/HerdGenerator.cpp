@@ -9,24 +9,20 @@ namespace herd {
 
 namespace {
 
-// Ends the progress also when a fault leaves the work.
-struct ProgressEnd {
-    const Progress& progress;
-    ~ProgressEnd() { report(progress, 0, 0); }
-};
-
 void enter(const FarmKeys& farm, const WeekEvents& week, DemoSummary& summary) {
     // The order of a zootechnician's week: new gilts, closed litters, the
     // offspring of the weaned litters (before the sows are mated again),
     // matings, then the sow card's veterinary actions and cullings.
     DemoBatches::enrol(farm, week.enrolments);
     DemoBatches::litter(farm, week.litters);
+    DemoBatches::select(farm, week.selections);
     DemoBatches::mate(farm, week.matings);
     DemoBatches::treat(farm, week.veterinary);
     DemoBatches::cull(farm, week.cullings);
     summary.enrolled += int(week.enrolments.size());
     summary.matingRows += int(week.matings.size());
     summary.litters += int(week.litters.size());
+    summary.selections += int(week.selections.size());
     summary.veterinary += int(week.veterinary.size());
     summary.culled += int(week.cullings.size());
 }

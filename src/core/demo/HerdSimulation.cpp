@@ -196,13 +196,14 @@ void HerdSimulation::wean(SowLife& sow, WeekEvents& events) {
                          weight,     weaned,       QString::number(m_random.around(2, 0.8, 1, 4))};
     events.litters.append(l);
     plan(sow, QStringLiteral("08"), weaned);
-    if (sow.inControl && m_random.chance(0.35)) {
+    if (sow.inControl && sow.selected < 99 && m_random.chance(0.35)) {
         WeekEvents::Selection s{sow.number, sow.farrowed, {}};
-        const int kept = std::min(sow.reared, m_random.between(1, 3));
-        const int first = m_random.between(1, std::max(1, sow.reared - kept + 1));
+        // Ear numbers run on through the sow's life: each piglet keeps its own
+        // animal name (dam / ear number) in the trees.
+        const int kept = std::min({sow.reared, m_random.between(1, 3), 99 - sow.selected});
         for (int i = 0; i < kept; ++i)
             s.piglets.append(
-                {first + i, m_random.chance(0.8) ? QStringLiteral("3") : QStringLiteral("6")});
+                {++sow.selected, m_random.chance(0.8) ? QStringLiteral("3") : QStringLiteral("6")});
         events.selections.append(s);
     }
     if (sow.parity >= 8 || (sow.parity >= 6 && m_random.chance(0.4))) {

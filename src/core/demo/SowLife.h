@@ -31,6 +31,7 @@ struct SowLife {
     int born = 0, alive = 0, reared = 0;
     QString character;
     QString cullingReason;
+    int selected = 0; // piglets kept for breeding so far: their ear numbers 1, 2, …
     // Planned veterinary actions not done yet: (day, action).
     QList<std::pair<QDate, int>> veterinaryDue;
 };
