@@ -2,15 +2,15 @@
 // document in one transaction, and the refusals that change nothing.
 #include "../litter/MatingFixture.h"
 #include "HerdFixture.h"
+#include "QueryText.h"
 #include "TestDatabase.h"
 #include "card/SowCulling.h"
 #include "db/Sql.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 using namespace herd;
+using QueryText::lines;
 using namespace MatingFixture;
 
 namespace {
@@ -19,18 +19,6 @@ const FarmKeys keys{MatingFixture::farm,
                     QStringLiteral("01"),
                     {QStringLiteral("24"), QStringLiteral("02"), QStringLiteral("581")}};
 const QDate day(2008, 3, 5);
-
-QStringList lines(const QString& sql, const QVariantList& values = {}) {
-    QSqlQuery q = Sql::exec(sql, values);
-    QStringList list;
-    while (q.next()) {
-        QStringList cells;
-        for (int i = 0; i < q.record().count(); ++i)
-            cells.append(q.value(i).isNull() ? QStringLiteral("NULL") : q.value(i).toString());
-        list.append(cells.join(QLatin1Char('|')));
-    }
-    return list;
-}
 
 // Everything a culling may touch, as text.
 QStringList herdState() {

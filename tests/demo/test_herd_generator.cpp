@@ -1,15 +1,15 @@
 // The herd generator: a small herd entered through the program's own
 // batches, with the invariants a zootechnician's records keep.
+#include "QueryText.h"
 #include "TestDatabase.h"
 #include "db/Sql.h"
 #include "db/SqlError.h"
 #include "demo/HerdGenerator.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 using namespace herd;
+using QueryText::lines;
 
 namespace {
 
@@ -25,18 +25,6 @@ DemoOptions small() {
 
 int count(const char* sql) {
     return Sql::value(QString::fromLatin1(sql)).toInt();
-}
-
-QStringList lines(const QString& sql) {
-    QSqlQuery q = Sql::exec(sql);
-    QStringList list;
-    while (q.next()) {
-        QStringList cells;
-        for (int i = 0; i < q.record().count(); ++i)
-            cells.append(q.value(i).toString());
-        list.append(cells.join(QLatin1Char('|')));
-    }
-    return list;
 }
 
 // The herd's records as text, for comparing two generated herds.
