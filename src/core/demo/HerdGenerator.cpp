@@ -46,8 +46,8 @@ DemoSummary HerdGenerator::generate(const DemoOptions& options, const Progress& 
     for (int f = 1; f <= options.farms; ++f) {
         const FarmKeys farm = DemoFarm::create(f, options.sows);
         summary.farms.append(farm.farm);
-        HerdSimulation herd(options.sows, start, last, DemoFarm::weaningDays, DemoFarm::boars(farm),
-                            plan, options.seed * 1000003ULL + quint64(f));
+        HerdSimulation herd(options.sows, last, DemoFarm::weaningDays, DemoFarm::boars(farm), plan,
+                            options.seed * 1000003ULL + quint64(f));
         for (QDate monday = start; monday < last; monday = monday.addDays(7)) {
             enter(farm, herd.week(monday, monday.addDays(6)), summary);
             report(progress, total, ++step);

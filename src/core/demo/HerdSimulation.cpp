@@ -18,10 +18,9 @@ const char* const weanedReasons[] = {"01", "03", "04", "07", "08", "09", "10"};
 
 } // namespace
 
-HerdSimulation::HerdSimulation(int sows, const QDate& start, const QDate& end, int weaningDays,
-                               QList<DemoBoar> boars, QList<PlannedAction> plan, quint64 seed)
+HerdSimulation::HerdSimulation(int sows, const QDate& end, int weaningDays, QList<DemoBoar> boars,
+                               QList<PlannedAction> plan, quint64 seed)
     : m_size(sows)
-    , m_start(start)
     , m_end(end)
     , m_weaningDays(weaningDays)
     , m_boars(std::move(boars))
@@ -140,7 +139,6 @@ void HerdSimulation::mate(SowLife& sow, WeekEvents& events) {
         events.matings.append({sow.number, day.addDays(1), method, boar});
     if (sow.returns == 0)
         plan(sow, QStringLiteral("05"), day);
-    sow.mated = day;
     if (m_random.chance(0.86)) {
         sow.stage = SowLife::Stage::Pregnant;
         sow.next = day.addDays(m_random.around(114.5, 1.2, 112, 117));

@@ -17,8 +17,8 @@ namespace herd {
 // size with gilts. It only decides; the batches write.
 class HerdSimulation {
 public:
-    HerdSimulation(int sows, const QDate& start, const QDate& end, int weaningDays,
-                   QList<DemoBoar> boars, QList<PlannedAction> plan, quint64 seed);
+    HerdSimulation(int sows, const QDate& end, int weaningDays, QList<DemoBoar> boars,
+                   QList<PlannedAction> plan, quint64 seed);
 
     // The events of the days from..to (never on or after the end day).
     WeekEvents week(const QDate& from, const QDate& to);
@@ -37,7 +37,6 @@ private:
     QString breed();
 
     int m_size;
-    QDate m_start;
     QDate m_end;
     int m_weaningDays;
     QList<DemoBoar> m_boars;

@@ -26,10 +26,8 @@ struct SowLife {
     QDate next;
     int parity = 0;
     int returns = 0; // heats without conception in this cycle
-    QDate mated;     // the fertile (first) mating of the cycle
     QDate farrowed;
     int born = 0, alive = 0, reared = 0;
-    QString character;
     QString cullingReason;
     int selected = 0; // piglets kept for breeding so far: their ear numbers 1, 2, …
     // Planned veterinary actions not done yet: (day, action).
