@@ -1,5 +1,7 @@
 #include "db/Session.h"
 #include "db/SqlError.h"
+#include "shell/BenchProbe.h"
+#include "shell/DemoFarmStart.h"
 #include "shell/Dialogs.h"
 #include "shell/MainWindow.h"
 #include "shell/QtTexts.h"
@@ -10,6 +12,8 @@
 #include <QThread>
 
 int main(int argc, char** argv) {
+    QElapsedTimer started;
+    started.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("wgravolenta"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
@@ -50,5 +54,13 @@ int main(int argc, char** argv) {
     MainWindow window(session.connection());
     window.show();
     splash->close();
+    const QStringList args = QApplication::arguments();
+    if (BenchProbe::asked(args))
+        return BenchProbe::run(window, args, started.elapsed());
+    // A new user sees a living farm: offered on an empty database, created
+    // without asking with --demo (scripts/run --demo).
+    const bool demo = args.contains(QStringLiteral("--demo"));
+    QMetaObject::invokeMethod(
+        &window, [&window, demo] { DemoFarmStart::run(window, !demo); }, Qt::QueuedConnection);
     return app.exec();
 }

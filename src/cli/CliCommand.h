@@ -33,5 +33,7 @@ int runBatch(const QStringList& args, const Options& options, Io& io);
 // Runs "sow NUMBER [--herd HERD]" for the farm of --farm: card, status with the
 // expected action, performance and movements as text.
 int runSow(const QStringList& args, const Options& options, Io& io);
+// Runs "demo --farms N --sows M --years Y [--seed S]": generates herds.
+int runDemo(const QStringList& args, Io& io);
 
 } // namespace cli

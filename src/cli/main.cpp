@@ -36,6 +36,8 @@ const char* usage =
     "             vytvorí, skontroluje, použije alebo vyprázdni dávku selekcie potomstva\n"
     "  --farm ČÍSLO sow PRASNICA [--herd CHOV]\n"
     "             vypíše kartu, status, úžitkovosť a pohyby prasnice\n"
+    "  demo --farms N --sows M --years R [--seed S]\n"
+    "             vytvorí N demonštračných fariem s M prasnicami a históriou R rokov\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
 
 // Takes "--farm NUMBER" and "--farm=NUMBER" out of the arguments. False when
@@ -94,6 +96,8 @@ int main(int argc, char** argv) {
         return cli::runBatch(args, options, io);
     if (command == QLatin1String("sow"))
         return cli::runSow(args, options, io);
+    if (command == QLatin1String("demo"))
+        return cli::runDemo(args, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;
     return 2;
 }

@@ -101,6 +101,10 @@ void BatchTable::update(int id, const QVariantMap& values) const {
               bound);
 }
 
+void BatchTable::markAllGood() const {
+    Sql::exec(QStringLiteral("UPDATE %1 SET status_zaznamu = 1, ERR_oznam = ' '").arg(m_table));
+}
+
 void BatchTable::remove(int id) const {
     Sql::exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_table, m_id), {id});
 }

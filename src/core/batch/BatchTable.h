@@ -50,6 +50,8 @@ public:
 
     // The check's verdict for one row; a good row gets the blank message.
     void setVerdict(int id, bool good, const QString& message = QStringLiteral(" ")) const;
+    // Every row good with the blank message: the start of a check's verdicts.
+    void markAllGood() const;
     // Marks faulty every row whose columns hold the given values; with
     // keepEarlier, a row already marked keeps its first message.
     void markFaultyWhere(const QVariantMap& equal, const QString& message,

@@ -9,6 +9,7 @@
 #include "farms/ShellState.h"
 
 #include <QHash>
+#include <QSet>
 #include <optional>
 
 namespace herd {
@@ -39,19 +40,31 @@ std::optional<FarmRow> readFarm(const QString& farm) {
     return row;
 }
 
+// The farm's section placeholders (action '00') as "jedinec|ustajnenie",
+// compared as the database compares them (case and trailing blanks aside).
+// Read once: no index serves the test per section, and on a large farm
+// repeating it for every section scanned the farm's animals again and again.
+QSet<QString> placeholders(const QString& farm) {
+    QSqlQuery q = Sql::exec(QStringLiteral("SELECT jedinec, ustajnenie FROM tanimal "
+                                           "WHERE cislo_farmy = ? AND kod_akcie = '00'"),
+                            {farm});
+    QSet<QString> found;
+    while (q.next())
+        found.insert(q.value(0).toString().trimmed().toUpper() + QLatin1Char('|') +
+                     q.value(1).toString().trimmed().toUpper());
+    return found;
+}
+
 // Adds the section to cdruhustajnenia and gives it its placeholder in tanimal
 // unless it has one already.
-void addSection(const QString& farm, const HousingKind& kind, const QString& code) {
+void addSection(const QString& farm, const HousingKind& kind, const QString& code,
+                const QSet<QString>& existing) {
     Sql::exec(QStringLiteral("INSERT INTO cdruhustajnenia "
                              "(ustajnenie,kod_druhuustajnenia,druhustajnenia,nazov) "
                              "VALUES (?, ?, ?, ?)"),
               {code, kind.kod, kind.sectionText(code), kind.nazov});
-    const int found =
-        Sql::value(QStringLiteral("SELECT COUNT(*) FROM tanimal WHERE cislo_farmy = ? "
-                                  "AND jedinec = ? AND ustajnenie = ? AND kod_akcie = '00'"),
-                   {farm, kind.placeholder, code})
-            .toInt();
-    if (found > 0)
+    if (existing.contains(kind.placeholder.trimmed().toUpper() + QLatin1Char('|') +
+                          code.trimmed().toUpper()))
         return;
     // The placeholder never shows as an animal (action '00', datvyr set) but
     // makes its section appear in the housing tree.
@@ -94,12 +107,13 @@ FarmChoiceResult FarmChoice::choose(const QString& farm, const Progress& progres
         report(progress, Steps, ++step);
 
         Sql::exec(QStringLiteral("DELETE FROM cdruhustajnenia"));
+        const QSet<QString> existing = placeholders(farm);
         const HousingKind& boars = HousingKind::boarHouse();
-        addSection(farm, boars, boars.sectionCode(1));
+        addSection(farm, boars, boars.sectionCode(1), existing);
         for (const HousingKind& kind : HousingKind::counted()) {
             const int count = row->counts.value(kind.countColumn);
             for (int n = 1; n <= count; ++n)
-                addSection(farm, kind, kind.sectionCode(n));
+                addSection(farm, kind, kind.sectionCode(n), existing);
             report(progress, Steps, ++step);
         }
         transaction.commit();

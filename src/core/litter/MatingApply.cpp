@@ -19,41 +19,24 @@ struct Row {
     int reIns = 0;
 };
 
-void insertMating(const FarmKeys& farm, const Row& r, const MatingSituation& s, int order,
-                  const QString& sign) {
-    Sql::exec(
-        QStringLiteral("INSERT INTO tprasins (cislo_farmy, chovatel_chov, prasnica_farma, "
-                       "prasnica_krcislo, chovatel_kraj, chovatel_okres, chovatel_zavod, "
-                       "datum_pripustenia, poradie_pripustenia, kod_pripustenia, prasnica_cka, "
-                       "kod_brezost, linia_kanca, register_kanca, pocer_REins) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '0', ?, ?, ?)"),
-        {farm.farm, r.herd, r.sow, r.sow, farm.codes.kraj, farm.codes.okres, farm.codes.zavod,
-         r.mated, order, r.method, sign, r.line, r.reg, r.reIns});
+void insertMating(Statements& st, const FarmKeys& farm, const Row& r, const MatingSituation& s,
+                  int order, const QString& sign) {
+    st.insert.exec({farm.farm, r.herd, r.sow, r.sow, farm.codes.kraj, farm.codes.okres,
+                    farm.codes.zavod, r.mated, order, r.method, sign, r.line, r.reg, r.reIns});
     // A mating reported late does not move the sow back to the mating house.
     if (s.next.type == SowEvent::Type::None)
-        Sql::exec(QStringLiteral("UPDATE tpraspev SET ustajnenie = 'J01', kod_akcie = '05', "
-                                 "datum_akcie = ? WHERE cislo_farmy = ? AND chovatel_chov = ? "
-                                 "AND prasnica_farma = ?"),
-                  {r.mated, farm.farm, r.herd, r.sow});
-    Sql::exec(QStringLiteral("INSERT INTO tprashist (cislo_farmy, chovatel_chov, prasnica_farma, "
-                             "prasnica_krcislo, chovatel_kraj, chovatel_okres, chovatel_zavod, "
-                             "kod_akcie, cveterukony_ID, datum_akcie, farma_pohybu) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, '05', 0, ?, NULL)"),
-              {farm.farm, r.herd, r.sow, r.sow, farm.codes.kraj, farm.codes.okres, farm.codes.zavod,
-               r.mated});
+        st.housing.exec({r.mated, farm.farm, r.herd, r.sow});
+    st.historyRows.append({farm.farm, r.herd, r.sow, r.sow, farm.codes.kraj, farm.codes.okres,
+                           farm.codes.zavod, r.mated});
 }
 
 // The previous mating takes this row's method and boar, one more re-insemination.
-void repeatPrevious(const FarmKeys& farm, const Row& r, const MatingSituation& s) {
-    Sql::exec(QStringLiteral("UPDATE tprasins SET kod_pripustenia = ?, linia_kanca = ?, "
-                             "register_kanca = ?, kod_brezost = '0', pocer_REins = ? "
-                             "WHERE cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
-                             "AND datum_pripustenia = ?"),
-              {r.method, r.line, r.reg, s.previous.reInseminations + 1, farm.farm, r.herd, r.sow,
-               s.previous.date});
+void repeatPrevious(Statements& st, const FarmKeys& farm, const Row& r, const MatingSituation& s) {
+    st.repeat.exec({r.method, r.line, r.reg, s.previous.reInseminations + 1, farm.farm, r.herd,
+                    r.sow, s.previous.date});
 }
 
-void writeDocument(const FarmKeys& farm, const Row& r) {
+MatingData document(const FarmKeys& farm, const Row& r) {
     MatingData d;
     d.farm = farm.farm;
     d.keeper = farm.codes;
@@ -64,7 +47,7 @@ void writeDocument(const FarmKeys& farm, const Row& r) {
     d.boarLine = r.line;
     d.boarRegister = r.reg;
     d.reInseminations = r.reIns;
-    MatingDocument::writeMating(d);
+    return d;
 }
 
 [[noreturn]] void noAction(const Row& r) {
@@ -75,7 +58,53 @@ void writeDocument(const FarmKeys& farm, const Row& r) {
 
 } // namespace
 
-void apply(const BatchRow& batchRow, const FarmKeys& farm) {
+Statements::Statements(const QString& farm)
+    : insert(
+          QStringLiteral("INSERT INTO tprasins (cislo_farmy, chovatel_chov, prasnica_farma, "
+                         "prasnica_krcislo, chovatel_kraj, chovatel_okres, chovatel_zavod, "
+                         "datum_pripustenia, poradie_pripustenia, kod_pripustenia, prasnica_cka, "
+                         "kod_brezost, linia_kanca, register_kanca, pocer_REins) "
+                         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '0', ?, ?, ?)"))
+    , housing(QStringLiteral("UPDATE tpraspev SET ustajnenie = 'J01', kod_akcie = '05', "
+                             "datum_akcie = ? WHERE cislo_farmy = ? AND chovatel_chov = ? "
+                             "AND prasnica_farma = ?"))
+    , repeat(QStringLiteral("UPDATE tprasins SET kod_pripustenia = ?, linia_kanca = ?, "
+                            "register_kanca = ?, kod_brezost = '0', pocer_REins = ? "
+                            "WHERE cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
+                            "AND datum_pripustenia = ?"))
+    // Up to the sow's next litter (after the day): the matings of this cycle only.
+    , laterMatings(QStringLiteral(
+          "SELECT i.datum_pripustenia FROM tprasins i WHERE i.cislo_farmy = ? "
+          "AND i.chovatel_chov = ? AND i.prasnica_farma = ? AND i.datum_pripustenia > ? "
+          "AND NOT EXISTS (SELECT 1 FROM tprasopr o WHERE o.cislo_farmy = i.cislo_farmy "
+          "AND o.chovatel_chov = i.chovatel_chov AND o.prasnica_farma = i.prasnica_farma "
+          "AND o.datum_oprasenia > ? AND o.datum_oprasenia <= i.datum_pripustenia) "
+          "ORDER BY i.datum_pripustenia"))
+    , reorder(QStringLiteral("UPDATE tprasins SET poradie_pripustenia = ? WHERE "
+                             "cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
+                             "AND datum_pripustenia = ?")) {
+    // Whether a sow is in performance control does not change while the batch applies.
+    QSqlQuery q = Sql::exec(QStringLiteral("SELECT chovatel_chov, prasnica_farma, prasnica_vKU "
+                                           "FROM tpraspev WHERE cislo_farmy = ? AND "
+                                           "(chovatel_chov, prasnica_farma) IN "
+                                           "(SELECT Chovatel_chov, Prasnica_farma FROM davka_ins)"),
+                            {farm});
+    while (q.next())
+        inControl.insert(SowHistory::key(q.value(0).toString(), q.value(1).toString()),
+                         q.value(2).toString());
+}
+
+void Statements::finish() {
+    Sql::execRows(QStringLiteral("INSERT INTO tprashist (cislo_farmy, chovatel_chov, "
+                                 "prasnica_farma, prasnica_krcislo, chovatel_kraj, chovatel_okres, "
+                                 "chovatel_zavod, kod_akcie, cveterukony_ID, datum_akcie, "
+                                 "farma_pohybu) VALUES"),
+                  QStringLiteral("(?, ?, ?, ?, ?, ?, ?, '05', 0, ?, NULL)"),
+                  std::exchange(historyRows, {}));
+    MatingDocument::writeMatings(std::exchange(documents, {}));
+}
+
+void apply(const BatchRow& batchRow, const FarmKeys& farm, Statements& st) {
     Row r;
     r.sow = batchRow.text(QStringLiteral("Prasnica_farma"));
     r.herd = batchRow.text(QStringLiteral("Chovatel_chov"));
@@ -85,13 +114,9 @@ void apply(const BatchRow& batchRow, const FarmKeys& farm) {
     r.reg = batchRow.text(QStringLiteral("Register_kanca"));
     r.reIns = batchRow.value(QStringLiteral("Pocet_REIns")).toInt();
 
-    const bool inControl =
-        Sql::value(QStringLiteral("SELECT prasnica_vKU FROM tpraspev WHERE cislo_farmy = ? "
-                                  "AND chovatel_chov = ? AND prasnica_farma = ?"),
-                   {farm.farm, r.herd, r.sow})
-            .toString() == QLatin1String("1");
+    const bool inControl = st.inControl.value(SowHistory::key(r.herd, r.sow)) == QLatin1String("1");
     const MatingSituation s =
-        MatingSituation::of(SowHistory::read(farm.farm, r.herd, r.sow), r.mated);
+        MatingSituation::of(st.history.read(farm.farm, r.herd, r.sow), r.mated);
     if (!s.fault().isEmpty())
         noAction(r);
 
@@ -99,18 +124,18 @@ void apply(const BatchRow& batchRow, const FarmKeys& farm) {
     int renumberFrom = 0; // the order the cycle's later matings continue from
     switch (s.code) {
     case 0:
-        insertMating(farm, r, s, 1, QStringLiteral("1"));
+        insertMating(st, farm, r, s, 1, QStringLiteral("1"));
         hybrid = true;
         break;
     case 1:
     case 3:
     case 6:
         if (s.repeatsPrevious()) {
-            repeatPrevious(farm, r, s);
+            repeatPrevious(st, farm, r, s);
             // The repeated mating may be the fertile one of the next litter.
             hybrid = s.code == 1;
         } else {
-            insertMating(farm, r, s, s.previous.order + 1, s.previous.sign);
+            insertMating(st, farm, r, s, s.previous.order + 1, s.previous.sign);
             hybrid = s.code == 1;
             if (s.code == 3)
                 renumberFrom = s.previous.order + 1;
@@ -118,51 +143,39 @@ void apply(const BatchRow& batchRow, const FarmKeys& farm) {
         break;
     case 2:
     case 5:
-        insertMating(farm, r, s, 1, QLatin1String(s.code == 2 ? "1" : "3"));
+        insertMating(st, farm, r, s, 1, QLatin1String(s.code == 2 ? "1" : "3"));
         renumberFrom = 1;
         break;
     case 4:
-        insertMating(farm, r, s, 1, QStringLiteral("3"));
+        insertMating(st, farm, r, s, 1, QStringLiteral("3"));
         break;
     case 7:
-        insertMating(farm, r, s, 1, QStringLiteral("1"));
+        insertMating(st, farm, r, s, 1, QStringLiteral("1"));
         break;
     case 8:
-        insertMating(farm, r, s, 1, QStringLiteral("3"));
+        insertMating(st, farm, r, s, 1, QStringLiteral("3"));
         hybrid = true;
         break;
     default:
         noAction(r);
     }
     if (inControl)
-        writeDocument(farm, r);
+        st.documents.append(document(farm, r));
     if (renumberFrom > 0)
-        renumberMatings(farm, r.herd, r.sow, r.mated, renumberFrom + 1);
+        renumberMatings(st, farm, r.herd, r.sow, r.mated, renumberFrom + 1);
     if (hybrid)
         LitterHybrid::update(farm.farm, r.herd, r.sow, r.mated);
 }
 
-void renumberMatings(const FarmKeys& farm, const QString& herd, const QString& sow,
+void renumberMatings(Statements& st, const FarmKeys& farm, const QString& herd, const QString& sow,
                      const QDate& after, int first) {
-    // Up to the sow's next litter: the matings of this cycle only.
-    const QVariant litter = Sql::value(
-        QStringLiteral("SELECT MIN(datum_oprasenia) FROM tprasopr WHERE cislo_farmy = ? "
-                       "AND chovatel_chov = ? AND prasnica_farma = ? AND datum_oprasenia > ?"),
-        {farm.farm, herd, sow, after});
-    QSqlQuery q = Sql::exec(
-        QStringLiteral("SELECT datum_pripustenia FROM tprasins WHERE cislo_farmy = ? "
-                       "AND chovatel_chov = ? AND prasnica_farma = ? AND datum_pripustenia > ? "
-                       "AND (? IS NULL OR datum_pripustenia < ?) ORDER BY datum_pripustenia"),
-        {farm.farm, herd, sow, after, litter, litter});
+    QSqlQuery& q = st.laterMatings.exec({farm.farm, herd, sow, after, after});
     QList<QDate> dates;
     while (q.next())
         dates.append(q.value(0).toDate());
     int order = first;
     for (const QDate& d : dates)
-        Sql::exec(QStringLiteral("UPDATE tprasins SET poradie_pripustenia = ? WHERE "
-                                 "cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
-                                 "AND datum_pripustenia = ?"),
-                  {order++, farm.farm, herd, sow, d});
+        st.reorder.exec({order++, farm.farm, herd, sow, d});
 }
 
 void updateEnrolmentDates() {
@@ -171,7 +184,9 @@ void updateEnrolmentDates() {
                        "MIN(datum_pripustenia) AS prvy FROM tprasins "
                        "GROUP BY cislo_farmy, chovatel_chov, prasnica_farma) i "
                        "ON i.cislo_farmy = p.cislo_farmy AND i.chovatel_chov = p.chovatel_chov "
-                       "AND i.prasnica_farma = p.prasnica_farma SET p.datum_zaradenia = i.prvy"));
+                       "AND i.prasnica_farma = p.prasnica_farma SET p.datum_zaradenia = i.prvy "
+                       // Rows already right are not written again (no locks, no undo).
+                       "WHERE NOT (p.datum_zaradenia <=> i.prvy)"));
 }
 
 } // namespace herd::MatingApply

@@ -2,6 +2,8 @@
 
 #include "batch/BatchRow.h"
 #include "farms/FarmKeys.h"
+#include "litter/SowHistory.h"
+#include "register/MatingDocument.h"
 
 namespace herd {
 
@@ -12,14 +14,35 @@ namespace herd {
 // document. Runs inside the batch's transaction.
 namespace MatingApply {
 
+// The statements run for every row, prepared once per application and held
+// by the batch while it walks its rows.
+// The history rows and documents, which nothing reads before the batch ends,
+// are kept back and written together by finish().
+struct Statements {
+    explicit Statements(const QString& farm);
+    // Writes what was kept back; before the commit.
+    void finish();
+
+    SowHistory::Reader history;
+    // prasnica_vKU of every sow listed in the batch, by SowHistory::key.
+    QHash<QString, QString> inControl;
+    PreparedStatement insert;
+    PreparedStatement housing;
+    PreparedStatement repeat;
+    PreparedStatement laterMatings;
+    PreparedStatement reorder;
+    QList<QVariantList> historyRows;
+    QList<MatingData> documents;
+};
+
 // Throws SqlError when no action fits the row (the check and the herd
 // disagree): the whole batch is then rolled back instead of losing the row.
-void apply(const BatchRow& row, const FarmKeys& farm);
+void apply(const BatchRow& row, const FarmKeys& farm, Statements& statements);
 
 // RenumberMatings: the sow's matings after a day and before her next litter
 // (after the day) take the orders first, first + 1, … in date order.
-void renumberMatings(const FarmKeys& farm, const QString& herd, const QString& sow,
-                     const QDate& after, int first);
+void renumberMatings(Statements& statements, const FarmKeys& farm, const QString& herd,
+                     const QString& sow, const QDate& after, int first);
 
 // Every sow with matings (every farm) gets her first mating day as the
 // enrolment date; a sow without matings keeps hers.

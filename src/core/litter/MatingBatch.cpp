@@ -2,11 +2,9 @@
 
 #include "common/DateText.h"
 #include "common/Padding.h"
-#include "db/Sql.h"
 #include "litter/MatingApply.h"
 #include "litter/MatingSituation.h"
 
-#include <QSqlQuery>
 #include <algorithm>
 
 namespace herd {
@@ -56,21 +54,23 @@ const QString registerCol = QStringLiteral("Register_kanca");
 
 // The batch's rows of the sow that are applied before this one (earlier
 // days, or the same day typed earlier), as the matings they will be.
-QList<SowEvent> earlierRows(const BatchRow& row) {
+QList<SowEvent> earlierRows(const BatchRow& row, const QList<BatchRow>& sowRows) {
     const QDate mated = row.date(dateCol);
-    QSqlQuery q =
-        Sql::exec(QStringLiteral("SELECT Datum_pripustenia FROM davka_ins WHERE Chovatel_chov = ? "
-                                 "AND Prasnica_farma = ? AND Datum_pripustenia IS NOT NULL "
-                                 "AND (Datum_pripustenia < ? OR (Datum_pripustenia = ? "
-                                 "AND davka_ins_ID < ?))"),
-                  {row.text(herdCol), row.text(sowCol), mated, mated, row.id()});
     QList<SowEvent> events;
-    while (q.next()) {
-        SowEvent e;
-        e.type = SowEvent::Type::Mating;
-        e.date = q.value(0).toDate();
-        events.append(e);
+    if (!mated.isValid())
+        return events;
+    for (const BatchRow& other : sowRows) {
+        const QDate date = other.date(dateCol);
+        if (date.isValid() && (date < mated || (date == mated && other.id() < row.id()))) {
+            SowEvent e;
+            e.type = SowEvent::Type::Mating;
+            e.date = date;
+            events.append(e);
+        }
     }
+    // In date order, as the table's rows were read before.
+    std::stable_sort(events.begin(), events.end(),
+                     [](const SowEvent& a, const SowEvent& b) { return a.date < b.date; });
     return events;
 }
 
@@ -118,8 +118,12 @@ QString MatingBatch::describe(const BatchRow& row) const {
            DateText::dotted(row.date(dateCol));
 }
 
-void MatingBatch::normalise(const FarmKeys&) {
-    for (const BatchRow& row : table().rows()) {
+void MatingBatch::normalise(const FarmKeys& farm) {
+    // Only rows whose values change are written; the verdicts are set for
+    // all rows at once and then for the faulty ones.
+    QList<std::pair<int, QString>> faults;
+    QList<BatchRow> rows = table().rows();
+    for (BatchRow& row : rows) {
         QVariantMap values;
         QString fault;
         for (const Cell& c : cells) {
@@ -134,14 +138,24 @@ void MatingBatch::normalise(const FarmKeys&) {
                     fault = rowMessage(c.column);
                 continue;
             }
-            values.insert(column, padLeftZeros(trimmed, c.width));
+            const QString padded = padLeftZeros(trimmed, c.width);
+            if (padded != row.text(column))
+                values.insert(column, padded);
         }
-        if (row.value(QStringLiteral("Pocet_REIns")).toInt() < 1)
-            values.insert(QStringLiteral("Pocet_REIns"), 0);
-        table().update(row.id(), values);
-        table().setVerdict(row.id(), fault.isEmpty(),
-                           fault.isEmpty() ? QStringLiteral(" ") : fault);
+        const QString count = QStringLiteral("Pocet_REIns");
+        if (row.value(count).toInt() < 1 && (row.isNull(count) || row.text(count) != u("0")))
+            values.insert(count, 0);
+        if (!values.isEmpty())
+            table().update(row.id(), values);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            row.setValue(it.key(), it.value());
+        if (!fault.isEmpty())
+            faults.append({row.id(), fault});
     }
+    table().markAllGood();
+    for (const auto& [id, fault] : faults)
+        table().setVerdict(id, false, fault);
+    m_data = MatingCheckData::read(farm.farm, rows);
 }
 
 bool MatingBatch::checkRow(const BatchRow& row, const FarmKeys& farm) {
@@ -155,31 +169,26 @@ bool MatingBatch::checkRow(const BatchRow& row, const FarmKeys& farm) {
     const QString sow = row.text(sowCol);
     const QString herd = row.text(herdCol);
     const QDate mated = row.date(dateCol);
+    const QString sowKey = SowHistory::key(herd, sow);
     // A later fault of the row replaces an earlier one's message.
     QString fault;
-    QSqlQuery boar = Sql::exec(QStringLiteral("SELECT datum_vyradenia FROM tkance "
-                                              "WHERE linia_kanca = ? AND register_kanca = ?"),
-                               {row.text(lineCol), row.text(registerCol)});
-    if (!boar.next())
+    const auto boar =
+        m_data.boars.constFind(MatingCheckData::boarKey(row.text(lineCol), row.text(registerCol)));
+    if (boar == m_data.boars.cend())
         fault = boarUnknown();
-    else if (!boar.value(0).isNull() && mated.isValid() && boar.value(0).toDate() <= mated)
+    else if (!boar->isNull() && mated.isValid() && boar->toDate() <= mated)
         fault = boarCulled();
-    QSqlQuery sowRow = Sql::exec(QStringLiteral("SELECT datum_vyradenia FROM tpraspev WHERE "
-                                                "cislo_farmy = ? AND chovatel_chov = ? "
-                                                "AND prasnica_farma = ?"),
-                                 {farm.farm, herd, sow});
-    if (!sowRow.next())
+    const auto sowRow = m_data.sows.constFind(sowKey);
+    if (sowRow == m_data.sows.cend())
         fault = sowUnknown();
-    else if (!sowRow.value(0).isNull())
+    else if (!sowRow->isNull())
         fault = sowCulled();
-    QList<SowEvent> events = SowHistory::read(farm.farm, herd, sow);
-    const QList<SowEvent> batchEvents = earlierRows(row);
+    QList<SowEvent> events = m_data.histories.value(sowKey);
+    const QList<SowEvent> batchEvents = earlierRows(row, m_data.rows.value(sowKey));
     for (const SowEvent& e : events + batchEvents)
         if (e.type == SowEvent::Type::Mating && e.date == mated)
             fault = duplicate();
-    if (!Sql::value(QStringLiteral("SELECT 1 FROM csposprip WHERE Kod_pripustenia = ?"),
-                    {row.text(methodCol)})
-             .isValid())
+    if (!m_data.methods.contains(row.text(methodCol)))
         fault = rowMessage("Kod_pripustenia");
     if (!mated.isValid())
         fault = rowMessage("Datum_pripustenia");
@@ -204,12 +213,18 @@ QList<BatchRow> MatingBatch::rowsToApply() const {
     return rows;
 }
 
+void MatingBatch::beginApply(const QList<BatchRow>&, const FarmKeys& farm) {
+    m_statements.emplace(farm.farm);
+}
+
 void MatingBatch::applyRow(const BatchRow& row, const FarmKeys& farm) {
-    MatingApply::apply(row, farm);
+    MatingApply::apply(row, farm, *m_statements);
 }
 
 void MatingBatch::finishApply(const FarmKeys&) {
+    m_statements->finish();
     MatingApply::updateEnrolmentDates();
+    m_statements.reset();
 }
 
 } // namespace herd

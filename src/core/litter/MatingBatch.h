@@ -1,6 +1,8 @@
 #pragma once
 
 #include "batch/CheckedBatch.h"
+#include "litter/MatingApply.h"
+#include "litter/MatingCheckData.h"
 
 #include <QVariant>
 #include <optional>
@@ -39,9 +41,16 @@ public:
 protected:
     void normalise(const FarmKeys& farm) override;
     bool checkRow(const BatchRow& row, const FarmKeys& farm) override;
+    void beginApply(const QList<BatchRow>& rows, const FarmKeys& farm) override;
     void applyRow(const BatchRow& row, const FarmKeys& farm) override;
     QList<BatchRow> rowsToApply() const override;
     void finishApply(const FarmKeys& farm) override;
+
+private:
+    // Read at the end of the normalisation, for the walk of this check.
+    MatingCheckData m_data;
+    // Prepared when an application starts, for its rows.
+    std::optional<MatingApply::Statements> m_statements;
 };
 
 } // namespace herd

@@ -47,11 +47,27 @@ QString key(const QString& herd, const QString& sow) {
     return herd + QLatin1Char('/') + sow;
 }
 
-QList<SowEvent> read(const QString& farm, const QString& herd, const QString& sow) {
+namespace {
+QString oneSow() {
     const QString where = QStringLiteral(
         "WHERE %1.cislo_farmy = ? AND %1.chovatel_chov = ? AND %1.prasnica_farma = ?");
-    QSqlQuery q = Sql::exec(statement(where.arg(QLatin1Char('i')), where.arg(QLatin1Char('o'))),
-                            {farm, herd, sow, farm, herd, sow});
+    return statement(where.arg(QLatin1Char('i')), where.arg(QLatin1Char('o')));
+}
+} // namespace
+
+Reader::Reader()
+    : m_statement(oneSow()) {}
+
+QList<SowEvent> Reader::read(const QString& farm, const QString& herd, const QString& sow) {
+    QSqlQuery& q = m_statement.exec({farm, herd, sow, farm, herd, sow});
+    QList<SowEvent> events;
+    while (q.next())
+        events.append(event(q));
+    return events;
+}
+
+QList<SowEvent> read(const QString& farm, const QString& herd, const QString& sow) {
+    QSqlQuery q = Sql::exec(oneSow(), {farm, herd, sow, farm, herd, sow});
     QList<SowEvent> events;
     while (q.next())
         events.append(event(q));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/PreparedStatement.h"
+
 #include <QDate>
 #include <QHash>
 #include <QList>
@@ -28,6 +30,15 @@ struct SowEvent {
 // inside a batch transaction (no work view).
 namespace SowHistory {
 QList<SowEvent> read(const QString& farm, const QString& herd, const QString& sow);
+// The same read, prepared once for a loop over many sows.
+class Reader {
+public:
+    Reader();
+    QList<SowEvent> read(const QString& farm, const QString& herd, const QString& sow);
+
+private:
+    PreparedStatement m_statement;
+};
 
 // The key of a sow in the maps below: herd and sow number.
 QString key(const QString& herd, const QString& sow);

@@ -3,6 +3,7 @@
 #include "register/RegisterCodes.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 namespace herd {
@@ -22,6 +23,7 @@ struct MatingData {
 
 namespace MatingDocument {
 void writeMating(const MatingData& data);          // DI 33, from the mating batch
+void writeMatings(const QList<MatingData>& data);  // DI 33, many in a few statements
 void writeMatingCorrected(const MatingData& data); // DI 31, corrected on the sow card
 void writeMatingDeleted(const MatingData& data);   // DI 32, deleted on the sow card
 } // namespace MatingDocument

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class BenchReport;
+
+// The reading side on the generated herds: the farm choice with its five
+// trees, the sow card with all its tabs, and the warehouse export.
+namespace ViewBench {
+void farmChoice(BenchReport& report, const QString& farm, const QString& label);
+void sowCard(BenchReport& report, const QString& farm);
+void warehouseExport(BenchReport& report);
+} // namespace ViewBench

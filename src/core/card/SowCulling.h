@@ -1,0 +1,33 @@
+#pragma once
+
+#include "common/Notice.h"
+#include "farms/FarmKeys.h"
+
+#include <QDate>
+#include <optional>
+
+namespace herd {
+
+// The culling of a sow from performance control ("Vyradenie prasnice z KÚ"):
+// the sow's row, her tree row and history, and for a sow in performance
+// control the dos1 culling document, written in one transaction.
+class SowCulling {
+public:
+    // Culls the farm's sow of the herd on the day for the reason (cdovvyrku).
+    // Returns the refusal, or the success notice when she is culled. Faults of
+    // the database are thrown as SqlError after the rollback.
+    static Notice cull(const FarmKeys& farm, const QString& herd, const QString& sow,
+                       const QDate& culled, const QString& reason);
+
+    static QString title() { return QStringLiteral("Vyradenie z KÚ "); }
+    static QString done() { return QString::fromUtf8("Korektné vyradenie prasnice z KÚ !"); }
+    static QString badReason() { return QString::fromUtf8("Nekorektne uvedený dôvod vyradenia !"); }
+    static QString badDate() { return QString::fromUtf8("Nekorektne uvedený dátum vyradenia !"); }
+    static QString unknownSow() { return QString::fromUtf8("Prasnica nie je evidovaná !"); }
+    static QString alreadyCulled() { return QString::fromUtf8("Prasnica je už vyradená !"); }
+    static QString beforeLastEvent() {
+        return QString::fromUtf8("Dátum vyradenia je pred poslednou udalosťou prasnice !");
+    }
+};
+
+} // namespace herd
