@@ -6,6 +6,7 @@
 #include "db/SqlError.h"
 #include "litter/LitterCells.h"
 #include "litter/LitterHybrid.h"
+#include "litter/SowActions.h"
 #include "register/LitterDocument.h"
 
 #include <QSqlQuery>
@@ -204,18 +205,13 @@ void LitterApply::writeLitters() {
 
 void LitterApply::writeHistory() {
     // A weaned litter records only its weaning.
-    QList<QVariantList> rows;
+    QList<SowActions::Entry> entries;
     for (const Litter& l : m_applied) {
         const bool weaned = l.weaned.isValid();
-        rows.append({m_farm.farm, l.herd, l.sow, l.sow, m_farm.codes.kraj, m_farm.codes.okres,
-                     m_farm.codes.zavod, weaned ? weanedAction : farrowedAction,
-                     weaned ? l.weaned : l.farrowed});
+        entries.append({l.herd, l.sow, weaned ? weanedAction : farrowedAction,
+                        weaned ? l.weaned : l.farrowed});
     }
-    Sql::execRows(QStringLiteral("INSERT INTO tprashist (cislo_farmy, chovatel_chov, "
-                                 "prasnica_farma, prasnica_krcislo, chovatel_kraj, chovatel_okres, "
-                                 "chovatel_zavod, kod_akcie, cveterukony_ID, datum_akcie, "
-                                 "farma_pohybu) VALUES"),
-                  QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, 0, ?, NULL)"), rows);
+    SowActions::write(m_farm, entries);
 }
 
 void LitterApply::writeDocuments() {

@@ -26,8 +26,7 @@ void insertMating(Statements& st, const FarmKeys& farm, const Row& r, const Mati
     // A mating reported late does not move the sow back to the mating house.
     if (s.next.type == SowEvent::Type::None)
         st.housing.exec({r.mated, farm.farm, r.herd, r.sow});
-    st.historyRows.append({farm.farm, r.herd, r.sow, r.sow, farm.codes.kraj, farm.codes.okres,
-                           farm.codes.zavod, r.mated});
+    st.actions.append({r.herd, r.sow, QStringLiteral("05"), r.mated});
 }
 
 // The previous mating takes this row's method and boar, one more re-insemination.
@@ -94,13 +93,8 @@ Statements::Statements(const QString& farm)
                          q.value(2).toString());
 }
 
-void Statements::finish() {
-    Sql::execRows(QStringLiteral("INSERT INTO tprashist (cislo_farmy, chovatel_chov, "
-                                 "prasnica_farma, prasnica_krcislo, chovatel_kraj, chovatel_okres, "
-                                 "chovatel_zavod, kod_akcie, cveterukony_ID, datum_akcie, "
-                                 "farma_pohybu) VALUES"),
-                  QStringLiteral("(?, ?, ?, ?, ?, ?, ?, '05', 0, ?, NULL)"),
-                  std::exchange(historyRows, {}));
+void Statements::finish(const FarmKeys& farm) {
+    SowActions::write(farm, std::exchange(actions, {}));
     MatingDocument::writeMatings(std::exchange(documents, {}));
 }
 

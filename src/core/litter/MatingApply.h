@@ -2,6 +2,7 @@
 
 #include "batch/BatchRow.h"
 #include "farms/FarmKeys.h"
+#include "litter/SowActions.h"
 #include "litter/SowHistory.h"
 #include "register/MatingDocument.h"
 
@@ -21,7 +22,7 @@ namespace MatingApply {
 struct Statements {
     explicit Statements(const QString& farm);
     // Writes what was kept back; before the commit.
-    void finish();
+    void finish(const FarmKeys& farm);
 
     SowHistory::Reader history;
     // prasnica_vKU of every sow listed in the batch, by SowHistory::key.
@@ -31,7 +32,7 @@ struct Statements {
     PreparedStatement repeat;
     PreparedStatement laterMatings;
     PreparedStatement reorder;
-    QList<QVariantList> historyRows;
+    QList<SowActions::Entry> actions;
     QList<MatingData> documents;
 };
 

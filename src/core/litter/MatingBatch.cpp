@@ -221,8 +221,8 @@ void MatingBatch::applyRow(const BatchRow& row, const FarmKeys& farm) {
     MatingApply::apply(row, farm, *m_statements);
 }
 
-void MatingBatch::finishApply(const FarmKeys&) {
-    m_statements->finish();
+void MatingBatch::finishApply(const FarmKeys& farm) {
+    m_statements->finish(farm);
     MatingApply::updateEnrolmentDates();
     m_statements.reset();
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "farms/FarmKeys.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+namespace herd::SowActions {
+
+// One entry of a sow's history: her herd and number, the action code and its day.
+struct Entry {
+    QString herd;
+    QString sow;
+    QString action;
+    QDate day;
+};
+
+// Appends the entries to the sows' history (tprashist) of the farm, with the
+// farm's register codes, in a few multi-row statements. Runs inside the
+// caller's transaction.
+void write(const FarmKeys& farm, const QList<Entry>& entries);
+
+} // namespace herd::SowActions
