@@ -88,6 +88,29 @@ int BatchTable::insert(const QVariantMap& values) const {
     return Sql::exec(sql, bound).lastInsertId().toInt();
 }
 
+void BatchTable::insertMany(const QList<QVariantMap>& rows) const {
+    if (rows.isEmpty())
+        return;
+    const QStringList keys = rows.first().keys();
+    QStringList names;
+    for (const QString& key : keys)
+        names.append(knownColumn(key));
+    QList<QVariantList> values;
+    values.reserve(rows.size());
+    for (const QVariantMap& row : rows) {
+        QVariantList v;
+        v.reserve(keys.size());
+        for (const QString& key : keys)
+            v.append(row.value(key));
+        values.append(v);
+    }
+    Sql::execRows(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES").arg(m_table, names.join(QStringLiteral(", "))),
+        QLatin1Char('(') + QStringList(keys.size(), QStringLiteral("?")).join(QLatin1Char(',')) +
+            QLatin1Char(')'),
+        values);
+}
+
 void BatchTable::update(int id, const QVariantMap& values) const {
     QStringList sets{QStringLiteral("status_zaznamu = NULL"), QStringLiteral("ERR_oznam = NULL")};
     QVariantList bound;
@@ -102,7 +125,10 @@ void BatchTable::update(int id, const QVariantMap& values) const {
 }
 
 void BatchTable::markAllGood() const {
-    Sql::exec(QStringLiteral("UPDATE %1 SET status_zaznamu = 1, ERR_oznam = ' '").arg(m_table));
+    // Rows already good are not written again.
+    Sql::exec(QStringLiteral("UPDATE %1 SET status_zaznamu = 1, ERR_oznam = ' ' "
+                             "WHERE NOT (status_zaznamu <=> 1 AND ERR_oznam <=> ' ')")
+                  .arg(m_table));
 }
 
 void BatchTable::remove(int id) const {

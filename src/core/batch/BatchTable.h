@@ -35,6 +35,9 @@ public:
 
     // Inserts a row of typed values (missing columns stay NULL); returns its key.
     int insert(const QVariantMap& values) const;
+    // Inserts many rows in a few statements; the columns are those of the
+    // first row (a column another row lacks stays NULL there).
+    void insertMany(const QList<QVariantMap>& rows) const;
     void update(int id, const QVariantMap& values) const;
     void remove(int id) const;
     void clear() const;

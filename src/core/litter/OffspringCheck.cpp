@@ -98,7 +98,9 @@ void markCells() {
 } // namespace
 
 Marks mark(const BatchTable& table, const FarmKeys& farm) {
-    Sql::exec(QStringLiteral("UPDATE davka_pot SET status_zaznamu = 1, ERR_oznam = ' '"));
+    // Rows already good are not written again (the batch offers many untouched rows).
+    Sql::exec(QStringLiteral("UPDATE davka_pot SET status_zaznamu = 1, ERR_oznam = ' ' "
+                             "WHERE NOT (status_zaznamu <=> 1 AND ERR_oznam <=> ' ')"));
     markCells();
     const QString ear = QStringLiteral("d.Usne_cislo");
     const QString dam = QStringLiteral("d.Prasnica_farma");
