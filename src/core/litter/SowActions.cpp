@@ -9,12 +9,12 @@ void write(const FarmKeys& farm, const QList<Entry>& entries) {
     rows.reserve(entries.size());
     for (const Entry& e : entries)
         rows.append({farm.farm, e.herd, e.sow, e.sow, farm.codes.kraj, farm.codes.okres,
-                     farm.codes.zavod, e.action, e.day});
+                     farm.codes.zavod, e.action, e.veterinary, e.day});
     Sql::execRows(QStringLiteral("INSERT INTO tprashist (cislo_farmy, chovatel_chov, "
                                  "prasnica_farma, prasnica_krcislo, chovatel_kraj, chovatel_okres, "
                                  "chovatel_zavod, kod_akcie, cveterukony_ID, datum_akcie, "
                                  "farma_pohybu) VALUES"),
-                  QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, 0, ?, NULL)"), rows);
+                  QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, NULL)"), rows);
 }
 
 } // namespace herd::SowActions

@@ -8,12 +8,14 @@
 
 namespace herd::SowActions {
 
-// One entry of a sow's history: her herd and number, the action code and its day.
+// One entry of a sow's history: her herd and number, the action code, its
+// day and, for a veterinary action ('14'), the action's identifier.
 struct Entry {
     QString herd;
     QString sow;
     QString action;
     QDate day;
+    int veterinary = 0;
 };
 
 // Appends the entries to the sows' history (tprashist) of the farm, with the

@@ -2,6 +2,7 @@
 
 #include "common/DateText.h"
 #include "db/Sql.h"
+#include "litter/SowActions.h"
 
 namespace herd {
 
@@ -77,12 +78,8 @@ QList<SowVeterinary::Action> SowVeterinary::actions(const SowKey& key) {
 }
 
 void SowVeterinary::report(const SowKey& key, const Breeder& b, int ukon, const QDate& date) {
-    Sql::exec(QStringLiteral("INSERT INTO tprashist (cislo_farmy,chovatel_chov,prasnica_farma,"
-                             "prasnica_krcislo,chovatel_kraj,chovatel_okres,chovatel_zavod,"
-                             "kod_akcie,CVeterUkony_ID,datum_akcie,farma_pohybu) "
-                             "VALUES (?,?,?,?,?,?,?,'14',?,?,NULL)"),
-              {key.farm, key.chov, key.number, key.number, b.kraj, b.okres, b.zavod, ukon,
-               DateText::iso(date)});
+    SowActions::write(FarmKeys{key.farm, key.chov, {b.kraj, b.okres, b.zavod}},
+                      {{key.chov, key.number, QStringLiteral("14"), date, ukon}});
 }
 
 void SowVeterinary::update(const SowKey& key, int id, int ukon, const QDate& date) {
