@@ -172,15 +172,19 @@ void renumberMatings(Statements& st, const FarmKeys& farm, const QString& herd, 
         st.reorder.exec({order++, farm.farm, herd, sow, d});
 }
 
-void updateEnrolmentDates() {
-    Sql::exec(
-        QStringLiteral("UPDATE tpraspev p JOIN (SELECT cislo_farmy, chovatel_chov, prasnica_farma, "
-                       "MIN(datum_pripustenia) AS prvy FROM tprasins "
-                       "GROUP BY cislo_farmy, chovatel_chov, prasnica_farma) i "
-                       "ON i.cislo_farmy = p.cislo_farmy AND i.chovatel_chov = p.chovatel_chov "
-                       "AND i.prasnica_farma = p.prasnica_farma SET p.datum_zaradenia = i.prvy "
-                       // Rows already right are not written again (no locks, no undo).
-                       "WHERE NOT (p.datum_zaradenia <=> i.prvy)"));
+void updateEnrolmentDates(const FarmKeys& farm) {
+    Sql::exec(QStringLiteral(
+                  "UPDATE tpraspev p JOIN (SELECT i.cislo_farmy, i.chovatel_chov, "
+                  "i.prasnica_farma, MIN(i.datum_pripustenia) AS prvy FROM tprasins i "
+                  "JOIN (SELECT DISTINCT Chovatel_chov, Prasnica_farma FROM davka_ins) b "
+                  "ON b.Chovatel_chov = i.chovatel_chov AND b.Prasnica_farma = i.prasnica_farma "
+                  "WHERE i.cislo_farmy = ? "
+                  "GROUP BY i.cislo_farmy, i.chovatel_chov, i.prasnica_farma) i "
+                  "ON i.cislo_farmy = p.cislo_farmy AND i.chovatel_chov = p.chovatel_chov "
+                  "AND i.prasnica_farma = p.prasnica_farma SET p.datum_zaradenia = i.prvy "
+                  // Rows already right are not written again (no locks, no undo).
+                  "WHERE NOT (p.datum_zaradenia <=> i.prvy)"),
+              {farm.farm});
 }
 
 } // namespace herd::MatingApply

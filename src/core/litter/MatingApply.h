@@ -45,9 +45,10 @@ void apply(const BatchRow& row, const FarmKeys& farm, Statements& statements);
 void renumberMatings(Statements& statements, const FarmKeys& farm, const QString& herd,
                      const QString& sow, const QDate& after, int first);
 
-// Every sow with matings (every farm) gets her first mating day as the
-// enrolment date; a sow without matings keeps hers.
-void updateEnrolmentDates();
+// Every sow of the batch gets her first mating day on the farm as the
+// enrolment date. Only her own matings move that day, so the sows outside the
+// batch, and other farms, are left alone.
+void updateEnrolmentDates(const FarmKeys& farm);
 
 } // namespace MatingApply
 } // namespace herd

@@ -223,7 +223,7 @@ void MatingBatch::applyRow(const BatchRow& row, const FarmKeys& farm) {
 
 void MatingBatch::finishApply(const FarmKeys& farm) {
     m_statements->finish(farm);
-    MatingApply::updateEnrolmentDates();
+    MatingApply::updateEnrolmentDates(farm);
     m_statements.reset();
 }
 
