@@ -10,7 +10,7 @@
 #include "litter/LitterBatch.h"
 #include "litter/MatingBatch.h"
 #include "litter/OffspringBatch.h"
-#include "views/SowVeterinary.h"
+#include "litter/SowActions.h"
 
 namespace herd::DemoBatches {
 
@@ -56,9 +56,9 @@ void requireEmptyBatches() {
 void enrol(const FarmKeys& farm, const QList<WeekEvents::Enrolment>& rows) {
     if (rows.isEmpty())
         return;
-    EnrolmentBatch batch;
+    QList<QVariantMap> typed;
     for (const WeekEvents::Enrolment& e : rows) {
-        batch.table().insert({
+        typed.append({
             {QStringLiteral("Prasnica_vKU"),
              e.inControl ? QStringLiteral("1") : QStringLiteral("0")},
             {QStringLiteral("Prasnica_KrCislo"), e.sow},
@@ -85,15 +85,17 @@ void enrol(const FarmKeys& farm, const QList<WeekEvents::Enrolment>& rows) {
             {QStringLiteral("Farma_povodu"), farm.farm},
         });
     }
+    EnrolmentBatch batch;
+    batch.table().insertMany(typed);
     checkAndApply(batch, farm);
 }
 
 void mate(const FarmKeys& farm, const QList<WeekEvents::Mating>& rows) {
     if (rows.isEmpty())
         return;
-    MatingBatch batch;
+    QList<QVariantMap> typed;
     for (const WeekEvents::Mating& m : rows) {
-        batch.table().insert({
+        typed.append({
             {QStringLiteral("Prasnica_farma"), m.sow},
             {QStringLiteral("Chovatel_chov"), herdCode},
             {QStringLiteral("Datum_pripustenia"), m.date},
@@ -103,15 +105,17 @@ void mate(const FarmKeys& farm, const QList<WeekEvents::Mating>& rows) {
             {QStringLiteral("Pocet_REIns"), 0},
         });
     }
+    MatingBatch batch;
+    batch.table().insertMany(typed);
     checkAndApply(batch, farm);
 }
 
 void litter(const FarmKeys& farm, const QList<WeekEvents::Litter>& rows) {
     if (rows.isEmpty())
         return;
-    LitterBatch batch;
+    QList<QVariantMap> typed;
     for (const WeekEvents::Litter& l : rows) {
-        batch.table().insert({
+        typed.append({
             {QStringLiteral("Prasnica_farma"), l.sow},
             {QStringLiteral("Chovatel_chov"), herdCode},
             {QStringLiteral("Datum_oprasenia"), l.farrowed},
@@ -126,6 +130,8 @@ void litter(const FarmKeys& farm, const QList<WeekEvents::Litter>& rows) {
             {QStringLiteral("Kod_VyV"), l.evenness},
         });
     }
+    LitterBatch batch;
+    batch.table().insertMany(typed);
     checkAndApply(batch, farm);
 }
 
@@ -137,35 +143,45 @@ void select(const FarmKeys& farm, const QList<WeekEvents::Selection>& litters) {
     if (!created.done)
         refused(texts(created.notices).join(QLatin1Char(' ')));
     // The batch's rows of each litter, in table order.
-    QHash<QString, QList<int>> rows;
-    for (const BatchRow& row : batch.table().rows())
-        rows[row.text(QStringLiteral("Prasnica_farma")) + QLatin1Char('/') +
-             row.date(QStringLiteral("Datum_oprasenia")).toString(Qt::ISODate)]
-            .append(row.id());
+    QList<BatchRow> rows = batch.table().rows();
+    QHash<QString, QList<qsizetype>> ofLitter;
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        ofLitter[rows.at(i).text(QStringLiteral("Prasnica_farma")) + QLatin1Char('/') +
+                 rows.at(i).date(QStringLiteral("Datum_oprasenia")).toString(Qt::ISODate)]
+            .append(i);
+    // The piglets typed into the rows, written back together.
+    QList<BatchRow> typed;
     for (const WeekEvents::Selection& s : litters) {
-        const QList<int> ids =
-            rows.value(s.sow + QLatin1Char('/') + s.farrowed.toString(Qt::ISODate));
-        if (ids.size() < s.piglets.size())
+        const QList<qsizetype> at =
+            ofLitter.value(s.sow + QLatin1Char('/') + s.farrowed.toString(Qt::ISODate));
+        if (at.size() < s.piglets.size())
             refused(u("vrh prasnice %1 z %2 nie je v dávke selekcie potomstva.")
                         .arg(s.sow, DateText::dotted(s.farrowed)));
-        for (qsizetype i = 0; i < s.piglets.size(); ++i)
-            batch.table().update(
-                ids.at(i),
-                {{QStringLiteral("Usne_cislo"),
-                  padLeftZeros(QString::number(s.piglets.at(i).first), Width::EarNumber)},
-                 {QStringLiteral("Kod_kategorie"), s.piglets.at(i).second},
-                 {QStringLiteral("Cecky"), QStringLiteral("14")}});
+        for (qsizetype i = 0; i < s.piglets.size(); ++i) {
+            BatchRow row = rows.at(at.at(i));
+            row.setValue(QStringLiteral("Usne_cislo"),
+                         padLeftZeros(QString::number(s.piglets.at(i).first), Width::EarNumber));
+            row.setValue(QStringLiteral("Kod_kategorie"), s.piglets.at(i).second);
+            row.setValue(QStringLiteral("Cecky"), QStringLiteral("14"));
+            row.setValue(QStringLiteral("status_zaznamu"), QVariant());
+            row.setValue(QStringLiteral("ERR_oznam"), QVariant());
+            typed.append(row);
+        }
     }
+    batch.table().store(typed);
     checkAndApply(batch, farm);
 }
 
 void treat(const FarmKeys& farm, const QList<WeekEvents::Veterinary>& rows) {
     if (rows.isEmpty())
         return;
-    const SowVeterinary::Breeder breeder{farm.codes.kraj, farm.codes.okres, farm.codes.zavod};
-    Transaction transaction;
+    // As the sow card records them, a week's actions in one go.
+    QList<SowActions::Entry> entries;
+    entries.reserve(rows.size());
     for (const WeekEvents::Veterinary& v : rows)
-        SowVeterinary::report(SowKey{farm.farm, herdCode, v.sow}, breeder, v.ukon, v.date);
+        entries.append({herdCode, v.sow, QStringLiteral("14"), v.date, v.ukon});
+    Transaction transaction;
+    SowActions::write(farm, entries);
     transaction.commit();
 }
 
