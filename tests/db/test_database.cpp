@@ -51,6 +51,32 @@ private slots:
         QCOMPARE(rows(), 1); // the table survived
     }
 
+    // Many rows in a few statements: every row lands with its own values,
+    // across the chunk boundaries, and the values after the rows bind last.
+    void manyRowsInFewStatements() {
+        constexpr int count = 12000;
+        QList<QVariantList> rows;
+        for (int i = 1; i <= count; ++i)
+            rows.append({QStringLiteral("r%1 'x'").arg(i)});
+        Sql::execRows(QStringLiteral("INSERT INTO probe (text) VALUES"), QStringLiteral("(?)"),
+                      rows);
+        QCOMPARE(Sql::value(QStringLiteral("SELECT COUNT(DISTINCT text) FROM probe")).toInt(),
+                 count);
+        QList<QVariantList> updates;
+        for (int i = 1; i <= count; ++i)
+            updates.append({i, QStringLiteral("u%1").arg(i)});
+        Sql::execOverRows(QStringLiteral("UPDATE probe p JOIN (%1) x ON p.id = x.i "
+                                         "SET p.text = CONCAT(x.t, ?) WHERE p.id <> ?"),
+                          {QStringLiteral("i"), QStringLiteral("t")}, updates,
+                          {QStringLiteral("!"), 7});
+        QCOMPARE(Sql::value(QStringLiteral("SELECT COUNT(*) FROM probe WHERE text = "
+                                           "CONCAT('u', id, '!')"))
+                     .toInt(),
+                 count - 1);
+        QCOMPARE(Sql::value(QStringLiteral("SELECT text FROM probe WHERE id = 7")).toString(),
+                 QStringLiteral("r7 'x'"));
+    }
+
     void transactionCommits() {
         {
             Transaction t;

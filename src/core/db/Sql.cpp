@@ -68,6 +68,35 @@ void execRows(const QString& head, const QString& tuple, const QList<QVariantLis
     }
 }
 
+void execOverRows(const QString& sql, const QStringList& columns, const QList<QVariantList>& rows,
+                  const QVariantList& after) {
+    if (rows.isEmpty() || columns.isEmpty())
+        return;
+    QStringList named;
+    for (const QString& c : columns)
+        named.append(QStringLiteral("? AS ") + c);
+    const QString first = QStringLiteral("SELECT ") + named.join(QStringLiteral(", "));
+    const QString next =
+        QStringLiteral(" UNION ALL SELECT ") +
+        QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "));
+    constexpr qsizetype maxValues = 20000;
+    const qsizetype chunk = std::max<qsizetype>(1, maxValues / columns.size());
+    for (qsizetype from = 0; from < rows.size(); from += chunk) {
+        const qsizetype count = std::min(chunk, rows.size() - from);
+        QString table = first;
+        table.reserve(first.size() + next.size() * count);
+        QVariantList bound;
+        bound.reserve(count * columns.size() + after.size());
+        for (qsizetype i = 0; i < count; ++i) {
+            if (i > 0)
+                table += next;
+            bound += rows.at(from + i);
+        }
+        bound += after;
+        exec(sql.arg(table), bound);
+    }
+}
+
 QVariant value(const QSqlDatabase& db, const QString& sql, const QVariantList& values) {
     QSqlQuery query = exec(db, sql, values);
     return query.next() ? query.value(0) : QVariant();

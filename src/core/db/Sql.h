@@ -2,6 +2,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 
@@ -21,6 +22,13 @@ QSqlQuery execScrollable(const QString& sql, const QVariantList& values = {});
 // INSERT for many rows in a few statements.
 void execRows(const QString& head, const QString& tuple, const QList<QVariantList>& rows,
               const QString& tail = {});
+
+// Runs `sql`, in which %1 stands for a derived table of the rows (its columns
+// named `columns`, each row's values bound in place), once per chunk of rows;
+// `after` is bound after the rows' values: an UPDATE … JOIN (%1) x for many
+// rows in a few statements.
+void execOverRows(const QString& sql, const QStringList& columns, const QList<QVariantList>& rows,
+                  const QVariantList& after = {});
 
 // The first column of the first row, or an invalid QVariant when there is no row.
 QVariant value(const QString& sql, const QVariantList& values = {});

@@ -37,26 +37,22 @@ struct Checked {
     QString fault;
 };
 
-// Writes the checked rows, a few hundred to a statement.
+// Writes the checked rows, many to a statement.
 void write(const QList<Checked>& rows) {
-    constexpr qsizetype chunk = 300;
-    for (qsizetype first = 0; first < rows.size(); first += chunk) {
-        QStringList selects;
-        QVariantList values;
-        for (qsizetype i = first; i < std::min(first + chunk, rows.size()); ++i) {
-            const Checked& r = rows.at(i);
-            selects.append(i == first ? QStringLiteral("SELECT ? AS i, ? AS e, ? AS k, ? AS c, "
-                                                       "? AS v, ? AS s, ? AS m")
-                                      : QStringLiteral("SELECT ?, ?, ?, ?, ?, ?, ?"));
-            values << r.id << r.cells << (r.fault.isEmpty() ? 1 : 0)
-                   << (r.fault.isEmpty() ? QStringLiteral(" ") : r.fault);
-        }
-        Sql::exec(QStringLiteral("UPDATE davka_pot d JOIN (%1) x ON d.davka_pot_ID = x.i "
-                                 "SET d.Usne_cislo = x.e, d.Kod_kategorie = x.k, d.Cecky = x.c, "
-                                 "d.Kod_VyrVU = x.v, d.status_zaznamu = x.s, d.ERR_oznam = x.m")
-                      .arg(selects.join(QStringLiteral(" UNION ALL "))),
-                  values);
-    }
+    QList<QVariantList> values;
+    values.reserve(rows.size());
+    for (const Checked& r : rows)
+        values.append(QVariantList{r.id} + r.cells +
+                      QVariantList{r.fault.isEmpty() ? 1 : 0,
+                                   r.fault.isEmpty() ? QStringLiteral(" ") : r.fault});
+    Sql::execOverRows(QStringLiteral("UPDATE davka_pot d JOIN (%1) x ON d.davka_pot_ID = x.i "
+                                     "SET d.Usne_cislo = x.e, d.Kod_kategorie = x.k, "
+                                     "d.Cecky = x.c, d.Kod_VyrVU = x.v, d.status_zaznamu = x.s, "
+                                     "d.ERR_oznam = x.m"),
+                      {QStringLiteral("i"), QStringLiteral("e"), QStringLiteral("k"),
+                       QStringLiteral("c"), QStringLiteral("v"), QStringLiteral("s"),
+                       QStringLiteral("m")},
+                      values);
 }
 
 // Pads and tests the cells of every row; writes only the rows that change.
