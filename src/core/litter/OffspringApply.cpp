@@ -48,13 +48,21 @@ void writeLitters(const FarmKeys& farm) {
 void writePiglets(const FarmKeys& farm) {
     const QString key = pigletKey();
     const QString selected = OffspringRows::selected(d);
+    const QString name = OffspringKey::animalNameSql(QStringLiteral("d.Usne_cislo"),
+                                                     QStringLiteral("d.Prasnica_farma"));
+    // The herd's rows of the selected piglets, reached from the batch's few
+    // selected rows through the herd table's key (the batch table's
+    // statistics lag behind its weekly refill, and left to itself the server
+    // reads every animal of the herd for each piglet).
     const QString samePiglet =
-        QStringLiteral("JOIN davka_pot d ON t.chovatel_chov = d.Chovatel_chov "
+        QStringLiteral("t.cislo_farmy = ? AND t.chovatel_chov = d.Chovatel_chov "
                        "AND t.prasnica_farma = d.Prasnica_farma "
-                       "AND t.datum_oprasenia = d.Datum_oprasenia AND t.usne_cislo = %1 "
-                       "WHERE t.cislo_farmy = ? AND %2")
-            .arg(key, selected);
-    Sql::exec(QStringLiteral("DELETE t FROM tpotpoh t ") + samePiglet, {farm.farm});
+                       "AND t.datum_oprasenia = d.Datum_oprasenia "
+                       "AND t.usne_cislo = %1")
+            .arg(key);
+    Sql::exec(QStringLiteral("DELETE t FROM davka_pot d STRAIGHT_JOIN tpotpoh t ON %1 WHERE %2")
+                  .arg(samePiglet, selected),
+              {farm.farm});
     Sql::exec(
         QStringLiteral(
             "INSERT INTO tpotpoh (cislo_farmy, chovatel_chov, prasnica_farma, prasnica_krcislo, "
@@ -76,8 +84,10 @@ void writePiglets(const FarmKeys& farm) {
             "FROM davka_pot d WHERE %2 ORDER BY d.davka_pot_ID")
             .arg(key, selected),
         {farm.farm, farm.codes.kraj, farm.codes.okres, farm.codes.zavod, registerFarm(farm)});
-    Sql::exec(QStringLiteral("DELETE t FROM tanimal t ") + samePiglet +
-                  QStringLiteral(" AND t.sekcia_kluc = ''"),
+    // The name is the piglet key written another way: the unique key finds the row.
+    Sql::exec(QStringLiteral("DELETE t FROM davka_pot d STRAIGHT_JOIN tanimal t ON %1 "
+                             "AND t.jedinec = %2 AND t.sekcia_kluc = '' WHERE %3")
+                  .arg(samePiglet, name, selected),
               {farm.farm});
     Sql::exec(
         QStringLiteral(
@@ -91,9 +101,7 @@ void writePiglets(const FarmKeys& farm) {
             "%2, d.Ustajnenie, d.Datum_presunu, CURDATE(), d.Kod_akcie, d.Datum_akcie, "
             "NULL, NULL, NULL, NULL, NULL, NULL, NULL FROM davka_pot d WHERE %3 "
             "ORDER BY d.davka_pot_ID")
-            .arg(OffspringKey::animalNameSql(QStringLiteral("d.Usne_cislo"),
-                                             QStringLiteral("d.Prasnica_farma")),
-                 key, selected),
+            .arg(name, key, selected),
         {farm.farm, farm.codes.kraj, farm.codes.okres, farm.codes.zavod});
 }
 
