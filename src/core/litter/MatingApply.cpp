@@ -8,6 +8,7 @@
 #include "register/MatingDocument.h"
 
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace herd::MatingApply {
 
@@ -25,7 +26,7 @@ void insertMating(Statements& st, const FarmKeys& farm, const Row& r, const Mati
                     farm.codes.zavod, r.mated, order, r.method, sign, r.line, r.reg, r.reIns});
     // A mating reported late does not move the sow back to the mating house.
     if (s.next.type == SowEvent::Type::None)
-        st.housing.exec({r.mated, farm.farm, r.herd, r.sow});
+        st.housing.insert(SowHistory::key(r.herd, r.sow), {r.herd, r.sow, r.mated});
     st.actions.append({r.herd, r.sow, QStringLiteral("05"), r.mated});
 }
 
@@ -64,9 +65,6 @@ Statements::Statements(const QString& farm)
                          "datum_pripustenia, poradie_pripustenia, kod_pripustenia, prasnica_cka, "
                          "kod_brezost, linia_kanca, register_kanca, pocer_REins) "
                          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '0', ?, ?, ?)"))
-    , housing(QStringLiteral("UPDATE tpraspev SET ustajnenie = 'J01', kod_akcie = '05', "
-                             "datum_akcie = ? WHERE cislo_farmy = ? AND chovatel_chov = ? "
-                             "AND prasnica_farma = ?"))
     , repeat(QStringLiteral("UPDATE tprasins SET kod_pripustenia = ?, linia_kanca = ?, "
                             "register_kanca = ?, kod_brezost = '0', pocer_REins = ? "
                             "WHERE cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
@@ -88,14 +86,35 @@ Statements::Statements(const QString& farm)
                                            "(chovatel_chov, prasnica_farma) IN "
                                            "(SELECT Chovatel_chov, Prasnica_farma FROM davka_ins)"),
                             {farm});
-    while (q.next())
-        inControl.insert(SowHistory::key(q.value(0).toString(), q.value(1).toString()),
-                         q.value(2).toString());
+    while (q.next()) {
+        const QString sow = SowHistory::key(q.value(0).toString(), q.value(1).toString());
+        inControl.insert(sow, q.value(2).toString());
+        unchanged.insert(sow, {}); // a sow without matings and litters
+    }
+    const QHash<QString, QList<SowEvent>> read =
+        SowHistory::readForBatch(farm, QStringLiteral("davka_ins"));
+    for (auto it = read.cbegin(); it != read.cend(); ++it)
+        unchanged.insert(it.key(), it.value());
+}
+
+QList<SowEvent> Statements::events(const QString& farm, const QString& herd, const QString& sow) {
+    const auto it = unchanged.constFind(SowHistory::key(herd, sow));
+    if (it == unchanged.cend())
+        return history.read(farm, herd, sow);
+    QList<SowEvent> events = it.value();
+    unchanged.erase(it);
+    return events;
 }
 
 void Statements::finish(const FarmKeys& farm) {
     SowActions::write(farm, std::exchange(actions, {}));
     MatingDocument::writeMatings(std::exchange(documents, {}));
+    Sql::execOverRows(QStringLiteral("UPDATE tpraspev p JOIN (%1) x ON p.chovatel_chov = x.h "
+                                     "AND p.prasnica_farma = x.s SET p.ustajnenie = 'J01', "
+                                     "p.kod_akcie = '05', p.datum_akcie = x.d "
+                                     "WHERE p.cislo_farmy = ?"),
+                      {QStringLiteral("h"), QStringLiteral("s"), QStringLiteral("d")},
+                      std::exchange(housing, {}).values(), {farm.farm});
 }
 
 void apply(const BatchRow& batchRow, const FarmKeys& farm, Statements& st) {
@@ -109,8 +128,8 @@ void apply(const BatchRow& batchRow, const FarmKeys& farm, Statements& st) {
     r.reIns = batchRow.value(QStringLiteral("Pocet_REIns")).toInt();
 
     const bool inControl = st.inControl.value(SowHistory::key(r.herd, r.sow)) == QLatin1String("1");
-    const MatingSituation s =
-        MatingSituation::of(st.history.read(farm.farm, r.herd, r.sow), r.mated);
+    const QList<SowEvent> events = st.events(farm.farm, r.herd, r.sow);
+    const MatingSituation s = MatingSituation::of(events, r.mated);
     if (!s.fault().isEmpty())
         noAction(r);
 
@@ -157,7 +176,10 @@ void apply(const BatchRow& batchRow, const FarmKeys& farm, Statements& st) {
         st.documents.append(document(farm, r));
     if (renumberFrom > 0)
         renumberMatings(st, farm, r.herd, r.sow, r.mated, renumberFrom + 1);
-    if (hybrid)
+    // Only a litter after the mating takes its hybrid code from it.
+    if (hybrid && std::any_of(events.cbegin(), events.cend(), [&](const SowEvent& e) {
+            return e.type == SowEvent::Type::Litter && e.date > r.mated;
+        }))
         LitterHybrid::update(farm.farm, r.herd, r.sow, r.mated);
 }
 

@@ -17,18 +17,24 @@ namespace MatingApply {
 
 // The statements run for every row, prepared once per application and held
 // by the batch while it walks its rows.
-// The history rows and documents, which nothing reads before the batch ends,
-// are kept back and written together by finish().
+// The history rows, documents and housing, which nothing reads before the
+// batch ends, are kept back and written together by finish().
 struct Statements {
     explicit Statements(const QString& farm);
     // Writes what was kept back; before the commit.
     void finish(const FarmKeys& farm);
+    // The sow's events as they stand now: read with the whole batch for her
+    // first row, read again for a later row of hers.
+    QList<SowEvent> events(const QString& farm, const QString& herd, const QString& sow);
 
     SowHistory::Reader history;
+    // The batch's sows whose history read with the batch is still current.
+    QHash<QString, QList<SowEvent>> unchanged;
     // prasnica_vKU of every sow listed in the batch, by SowHistory::key.
     QHash<QString, QString> inControl;
+    // The last mating day that moves each sow to the mating house, by SowHistory::key.
+    QHash<QString, QVariantList> housing;
     PreparedStatement insert;
-    PreparedStatement housing;
     PreparedStatement repeat;
     PreparedStatement laterMatings;
     PreparedStatement reorder;
