@@ -13,8 +13,7 @@ BatchOutcome CheckedBatch::check(const FarmKeys& farm, const Progress& progress)
         return {{Notice::error(m_texts.checkTitle, m_texts.empty)}, false};
     ProgressEnd end{progress};
     Transaction transaction;
-    normalise(farm);
-    const QList<BatchRow> rows = m_table.rows();
+    const QList<BatchRow> rows = normalise(farm);
     report(progress, int(rows.size()), 0);
     beginCheck(rows, farm);
     int step = 0;

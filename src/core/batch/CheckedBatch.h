@@ -47,8 +47,9 @@ public:
 
 protected:
     // Pads and resets every row before the walk (status good, blank message),
-    // marking faulty the rows whose values cannot be normalised.
-    virtual void normalise(const FarmKeys& farm) = 0;
+    // marking faulty the rows whose values cannot be normalised; returns the
+    // rows in key order as the table now holds them (values and verdicts).
+    virtual QList<BatchRow> normalise(const FarmKeys& farm) = 0;
     // Before the walk: the normalised rows, for a kind that reads what it
     // needs of the herd for all of them at once.
     virtual void beginCheck(const QList<BatchRow>&, const FarmKeys&) {}

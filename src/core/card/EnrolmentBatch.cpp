@@ -69,7 +69,7 @@ QString EnrolmentBatch::describe(const BatchRow& row) const {
            row.text(QStringLiteral("Chovatel_Chov"));
 }
 
-void EnrolmentBatch::normalise(const FarmKeys&) {
+QList<BatchRow> EnrolmentBatch::normalise(const FarmKeys&) {
     for (const BatchRow& row : table().rows()) {
         QVariantMap values;
         QString fault;
@@ -93,6 +93,7 @@ void EnrolmentBatch::normalise(const FarmKeys&) {
         table().setVerdict(row.id(), fault.isEmpty(),
                            fault.isEmpty() ? QStringLiteral(" ") : fault);
     }
+    return table().rows();
 }
 
 bool EnrolmentBatch::checkRow(const BatchRow& row, const FarmKeys& farm) {

@@ -56,7 +56,7 @@ QString LitterBatch::describe(const BatchRow& row) const {
            DateText::dotted(row.date(farrowedCol));
 }
 
-void LitterBatch::normalise(const FarmKeys&) {
+QList<BatchRow> LitterBatch::normalise(const FarmKeys&) {
     // The cell rules once more: a value the grid would refuse is never applied.
     // Rows typed through the grid are normalised already: only the others
     // are written back whole, the verdicts of all in a few statements.
@@ -75,6 +75,7 @@ void LitterBatch::normalise(const FarmKeys&) {
     }
     table().store(changed);
     table().storeVerdicts(rows);
+    return rows;
 }
 
 void LitterBatch::beginCheck(const QList<BatchRow>& rows, const FarmKeys& farm) {

@@ -39,7 +39,7 @@ public:
     }
 
 protected:
-    void normalise(const FarmKeys& farm) override;
+    QList<BatchRow> normalise(const FarmKeys& farm) override;
     void beginCheck(const QList<BatchRow>& rows, const FarmKeys& farm) override;
     bool checkRow(const BatchRow& row, const FarmKeys& farm) override;
     void finishCheck(const FarmKeys& farm) override;

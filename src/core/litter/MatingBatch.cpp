@@ -118,10 +118,10 @@ QString MatingBatch::describe(const BatchRow& row) const {
            DateText::dotted(row.date(dateCol));
 }
 
-void MatingBatch::normalise(const FarmKeys& farm) {
+QList<BatchRow> MatingBatch::normalise(const FarmKeys& farm) {
     // Only rows whose values change are written; the verdicts are set for
     // all rows at once and then for the faulty ones.
-    QList<std::pair<int, QString>> faults;
+    QHash<int, QString> faults;
     QList<BatchRow> rows = table().rows();
     for (BatchRow& row : rows) {
         QVariantMap values;
@@ -150,12 +150,20 @@ void MatingBatch::normalise(const FarmKeys& farm) {
         for (auto it = values.cbegin(); it != values.cend(); ++it)
             row.setValue(it.key(), it.value());
         if (!fault.isEmpty())
-            faults.append({row.id(), fault});
+            faults.insert(row.id(), fault);
     }
     table().markAllGood();
-    for (const auto& [id, fault] : faults)
-        table().setVerdict(id, false, fault);
+    for (auto it = faults.cbegin(); it != faults.cend(); ++it)
+        table().setVerdict(it.key(), false, it.value());
+    // The verdicts just written, in memory too.
+    for (BatchRow& row : rows) {
+        const auto fault = faults.constFind(row.id());
+        row.setValue(QStringLiteral("status_zaznamu"), fault == faults.cend() ? 1 : 0);
+        row.setValue(QStringLiteral("ERR_oznam"),
+                     fault == faults.cend() ? QStringLiteral(" ") : fault.value());
+    }
     m_data = MatingCheckData::read(farm.farm, rows);
+    return rows;
 }
 
 bool MatingBatch::checkRow(const BatchRow& row, const FarmKeys& farm) {

@@ -39,7 +39,7 @@ public:
     }
 
 protected:
-    void normalise(const FarmKeys& farm) override;
+    QList<BatchRow> normalise(const FarmKeys& farm) override;
     bool checkRow(const BatchRow& row, const FarmKeys& farm) override;
     void beginApply(const QList<BatchRow>& rows, const FarmKeys& farm) override;
     void applyRow(const BatchRow& row, const FarmKeys& farm) override;
