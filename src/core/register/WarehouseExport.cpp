@@ -81,9 +81,11 @@ int WarehouseExport::writeTable(int exportIndex, const QDate& from, const QDate&
     while (rows.next()) {
         xml.open(4, QStringLiteral("RIADOK"));
         for (qsizetype i = 0; i < table.fields.size(); ++i) {
-            const QString value =
-                positions[i] < 0 ? QStringLiteral(" ") : rows.value(positions[i]).toString();
-            xml.element(6, QLatin1String(table.fields[i].element), value);
+            const QLatin1StringView element(table.fields[i].element);
+            if (positions[i] < 0)
+                xml.field(6, element, u" ");
+            else
+                xml.field(6, element, rows.value(positions[i]).toString());
         }
         xml.close(4, QStringLiteral("RIADOK"));
         ++count;

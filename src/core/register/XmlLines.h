@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace herd {
 
@@ -16,6 +17,8 @@ public:
     void open(int indent, const QString& name);
     void close(int indent, const QString& name);
     void element(int indent, const QString& name, const QString& value);
+    // The same for a fixed element name in Latin-1 (the export's fields), without a copy.
+    void field(int indent, QLatin1StringView name, QStringView value);
 
     const QByteArray& bytes() const { return m_bytes; }
     // Writes the file anew (atomically); returns an empty text or the error.
@@ -24,6 +27,9 @@ public:
     static QString escape(const QString& value);
 
 private:
+    // The value escaped and in UTF-8.
+    void appendValue(QStringView value);
+
     QByteArray m_bytes;
 };
 
