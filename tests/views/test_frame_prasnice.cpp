@@ -27,9 +27,11 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChartView>
+#include <QtCharts/QValueAxis>
 #include <memory>
 
 using namespace herd;
@@ -165,6 +167,46 @@ private slots:
         QCOMPARE(field("poc_vrh")->text(), QStringLiteral("1"));
         QCOMPARE(field("medz")->text(), QString());
         QVERIFY(m_dialogs->shown.isEmpty());
+    }
+
+    void chartIsRefilledForTheNextSow() {
+        choose(QStringLiteral("00012     "), 5);
+        openTab(FramePrasnice::Uzitkovost);
+        choose(QStringLiteral("00020     "), 5);
+        openTab(FramePrasnice::Uzitkovost);
+        QChart* chart = child<QChartView>("DBChartVrhy")->chart();
+        auto* series = qobject_cast<QBarSeries*>(chart->series().value(0));
+        QVERIFY(series);
+        QCOMPARE(series->barSets().size(), 3);
+        QCOMPARE(series->barSets()[0]->count(), 1);
+        QCOMPARE(series->barSets()[0]->at(0), 11.0);
+        QCOMPARE(series->barSets()[1]->at(0), 10.0);
+        QCOMPARE(series->barSets()[2]->at(0), 9.0);
+        auto* orders = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
+        QVERIFY(orders);
+        QCOMPARE(orders->categories(), QStringList{"1"});
+        // The count axis of the second sow is the axis a new chart would have.
+        auto* counts = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+        QVERIFY(counts);
+        QValueAxis fresh;
+        fresh.setRange(0, 11 + 2);
+        fresh.applyNiceNumbers();
+        QCOMPARE(counts->max(), fresh.max());
+        QCOMPARE(counts->tickCount(), fresh.tickCount());
+    }
+
+    void gridColumnsFitEveryText() {
+        choose(QStringLiteral("00012     "), 5);
+        openTab(FramePrasnice::Pohyby);
+        // Fitting measures each distinct text once; measuring every cell
+        // again gives the same widths.
+        auto* grid = child<QueryGrid>("DBGridPohyby");
+        QList<int> fitted;
+        for (int c = 0; c < grid->queryModel()->columnCount(); ++c)
+            fitted.append(grid->columnWidth(c));
+        grid->resizeColumnsToContents();
+        for (int c = 0; c < fitted.size(); ++c)
+            QCOMPARE(grid->columnWidth(c), fitted[c]);
     }
 
     void sowWithoutLittersHasNoChart() {

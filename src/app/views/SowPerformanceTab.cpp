@@ -50,6 +50,7 @@ SowPerformanceTab::SowPerformanceTab(QWidget* parent)
     m_chart->setRenderHint(QPainter::Antialiasing);
     m_chart->setMinimumHeight(260);
     layout->addWidget(m_chart, 1);
+    buildChart();
     m_chart->hide();
 }
 
@@ -60,11 +61,11 @@ void SowPerformanceTab::load(const SowKey& key) {
         Dialogs::instance().show(SowPerformance::noLitters());
         return;
     }
-    drawChart(key);
+    showLitters(SowPerformance::litters(key));
     m_chart->show();
 }
 
-void SowPerformanceTab::drawChart(const SowKey& key) {
+void SowPerformanceTab::buildChart() {
     auto* series = new QBarSeries;
     auto bars = [series](const char* name, Qt::GlobalColor color) {
         auto* set = new QBarSet(QString::fromUtf8(name));
@@ -74,18 +75,9 @@ void SowPerformanceTab::drawChart(const SowKey& key) {
         series->append(set);
         return set;
     };
-    QBarSet* all = bars("všetky", Qt::red);
-    QBarSet* alive = bars("živé", Qt::green);
-    QBarSet* reared = bars("dochované", Qt::yellow);
-    QStringList orders;
-    int top = 0;
-    for (const SowPerformance::Litter& litter : SowPerformance::litters(key)) {
-        orders.append(QString::number(litter.order));
-        all->append(litter.all);
-        alive->append(litter.alive);
-        reared->append(litter.reared);
-        top = std::max({top, litter.all, litter.alive, litter.reared});
-    }
+    m_all = bars("všetky", Qt::red);
+    m_alive = bars("živé", Qt::green);
+    m_reared = bars("dochované", Qt::yellow);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsFormat(QStringLiteral("@value"));
@@ -93,20 +85,44 @@ void SowPerformanceTab::drawChart(const SowKey& key) {
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("Vrhy prasnice"));
     chart->addSeries(series);
-    auto* x = new QBarCategoryAxis;
-    x->append(orders);
-    x->setTitleText(QStringLiteral("Poradie vrhu"));
-    auto* y = new QValueAxis;
-    y->setRange(0, top + 2);
-    y->applyNiceNumbers(); // whole ticks that a count can be read against
-    y->setLabelFormat(QStringLiteral("%d"));
-    y->setTitleText(QStringLiteral("Počet ks."));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(x);
-    series->attachAxis(y);
+    m_orders = new QBarCategoryAxis;
+    m_orders->setTitleText(QStringLiteral("Poradie vrhu"));
+    m_counts = new QValueAxis;
+    m_counts->setLabelFormat(QStringLiteral("%d"));
+    m_counts->setTitleText(QStringLiteral("Počet ks."));
+    chart->addAxis(m_orders, Qt::AlignBottom);
+    chart->addAxis(m_counts, Qt::AlignLeft);
+    series->attachAxis(m_orders);
+    series->attachAxis(m_counts);
     chart->legend()->setAlignment(Qt::AlignBottom);
-    QChart* old = m_chart->chart();
     m_chart->setChart(chart);
-    delete old;
+}
+
+void SowPerformanceTab::showLitters(const QList<SowPerformance::Litter>& litters) {
+    // Building a chart costs more than reading the sow: re-entering the tab
+    // redraws only what has changed.
+    if (litters == m_shown)
+        return;
+    m_shown = litters;
+    QList<qreal> all, alive, reared;
+    QStringList orders;
+    int top = 0;
+    for (const SowPerformance::Litter& litter : litters) {
+        orders.append(QString::number(litter.order));
+        all.append(litter.all);
+        alive.append(litter.alive);
+        reared.append(litter.reared);
+        top = std::max({top, litter.all, litter.alive, litter.reared});
+    }
+    for (QBarSet* set : {m_all, m_alive, m_reared})
+        set->remove(0, set->count());
+    m_all->append(all);
+    m_alive->append(alive);
+    m_reared->append(reared);
+    m_orders->setCategories(orders);
+    // The nice numbers depend on the tick count they start from: start each
+    // sow from the axis' default, as a new axis would.
+    m_counts->setTickCount(DefaultTicks);
+    m_counts->setRange(0, top + 2);
+    m_counts->applyNiceNumbers(); // whole ticks that a count can be read against
 }

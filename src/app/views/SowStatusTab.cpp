@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QVBoxLayout>
 
 using namespace herd;
@@ -54,7 +55,7 @@ void SowStatusTab::load(const SowKey& key) {
         Dialogs::instance().show(SowSql::notFound(QStringLiteral("Status")));
         return;
     }
-    if (const auto expected = ExpectedAction::forSow(key)) {
+    if (const auto expected = ExpectedAction::of(status.record())) {
         m_fields.set(QStringLiteral("ocak_kod"), expected->code);
         m_fields.set(QStringLiteral("ocak_nazov"), expected->name);
         m_fields.set(QStringLiteral("ocak_od"), DateText::dotted(expected->from));

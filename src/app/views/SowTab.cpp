@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QPainter>
 #include <QScrollArea>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -9,17 +10,29 @@
 
 SowTab::SowTab(const QString& groupBoxName, QWidget* parent)
     : QWidget(parent)
-    , m_box(new QGroupBox(this)) {
+    , m_box(new QGroupBox(this))
+    , m_scroll(new QScrollArea(this)) {
     m_box->setObjectName(groupBoxName);
     // The card keeps its layout in the program's 980-pixel window: what does
     // not fit scrolls instead of widening the window.
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(m_box);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(m_box);
+    // Qt paints a widget that fills its own background in a pass of its own
+    // and then again with the page that a tab switch has made dirty: the page
+    // fills the viewport's background instead (paintEvent), so every entry
+    // paints the card once.
+    m_box->setAutoFillBackground(false);
+    m_scroll->viewport()->setAutoFillBackground(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(scroll);
+    layout->addWidget(m_scroll);
+}
+
+void SowTab::paintEvent(QPaintEvent*) {
+    const QWidget* viewport = m_scroll->viewport();
+    QPainter(this).fillRect(QRect(viewport->mapTo(this, QPoint()), viewport->size()),
+                            viewport->palette().brush(viewport->backgroundRole()));
 }
 
 QVBoxLayout* SowTab::addHeader(bool withOrigin) {

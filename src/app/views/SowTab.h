@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QGroupBox;
+class QScrollArea;
 class QSqlQuery;
 class QVBoxLayout;
 
@@ -27,7 +28,9 @@ protected:
     QVBoxLayout* addHeader(bool withOrigin);
     // Moves to the first row and fills the header; false when there is none.
     bool fillHeader(QSqlQuery& query);
+    void paintEvent(QPaintEvent* event) override;
 
     QGroupBox* m_box;
+    QScrollArea* m_scroll;
     FieldSet m_fields;
 };

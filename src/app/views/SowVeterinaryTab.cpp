@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -129,7 +130,7 @@ void SowVeterinaryTab::load(const SowKey& key) {
     m_key = key;
     QSqlQuery header = SowStatus::header(key);
     const bool found = fillHeader(header);
-    m_breeder = found ? SowVeterinary::breeder(key) : std::nullopt;
+    m_breeder = found ? std::optional(SowVeterinary::breederOf(header.record())) : std::nullopt;
     m_editBox->setEnabled(found);
     m_reportBox->setEnabled(found);
     m_chosen = 0;
@@ -143,10 +144,11 @@ void SowVeterinaryTab::load(const SowKey& key) {
         Dialogs::instance().show(SowSql::notFound(QStringLiteral("Veterinárne úkony")));
         return;
     }
+    const QList<std::pair<int, QString>> ukony = SowVeterinary::ukony();
     m_lookup->clear();
-    for (const auto& [id, name] : SowVeterinary::ukony())
+    for (const auto& [id, name] : ukony)
         m_lookup->addItem(name, id);
-    const QStringList choices = SowVeterinary::choices();
+    const QStringList choices = SowVeterinary::choices(ukony);
     if (choices.isEmpty())
         Dialogs::instance().show(SowVeterinary::noCodes());
     m_choice->addItems(choices);

@@ -1,36 +1,15 @@
 #include "widgets/QueryGrid.h"
 
-#include "views/DisplayFormat.h"
+#include "widgets/FormatDelegate.h"
 
 #include <QHeaderView>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
-#include <QStyledItemDelegate>
-
-namespace {
-
-// Shows the cells in the views' formats.
-class FormatDelegate : public QStyledItemDelegate {
-public:
-    FormatDelegate(QObject* parent, int decimals, int minWhole)
-        : QStyledItemDelegate(parent)
-        , m_decimals(decimals)
-        , m_minWhole(minWhole) {}
-    QString displayText(const QVariant& value, const QLocale&) const override {
-        return m_decimals < 0 ? herd::DisplayFormat::text(value)
-                              : herd::DisplayFormat::decimal(value, m_decimals, m_minWhole);
-    }
-
-private:
-    int m_decimals;
-    int m_minWhole;
-};
-
-} // namespace
 
 QueryGrid::QueryGrid(const QString& objectName, QWidget* parent)
     : QTableView(parent)
-    , m_model(new QSqlQueryModel(this)) {
+    , m_model(new QSqlQueryModel(this))
+    , m_text(new FormatDelegate(this, -1, 1)) {
     setObjectName(objectName);
     setModel(m_model);
     setEditTriggers(NoEditTriggers);
@@ -38,7 +17,7 @@ QueryGrid::QueryGrid(const QString& objectName, QWidget* parent)
     setAlternatingRowColors(true);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->hide();
-    setItemDelegate(new FormatDelegate(this, -1, 1));
+    setItemDelegate(m_text);
 }
 
 void QueryGrid::setTitles(const QList<std::pair<QString, QString>>& titles) {
@@ -60,8 +39,16 @@ int QueryGrid::display(QSqlQuery&& query) {
         m_model->setHeaderData(c, Qt::Horizontal, m_titles.value(field, record.fieldName(c)));
         setItemDelegateForColumn(c, m_formats.value(field));
     }
+    measuring(true);
     resizeColumnsToContents();
+    measuring(false);
     return m_model->rowCount();
+}
+
+void QueryGrid::measuring(bool on) {
+    m_text->setMeasuring(on);
+    for (FormatDelegate* format : std::as_const(m_formats))
+        format->setMeasuring(on);
 }
 
 void QueryGrid::clearRows() {

@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QTableView>
 
+class FormatDelegate;
 class QSqlQueryModel;
 
 // A read-only grid over one query: column titles by field name, dates as
@@ -25,7 +26,11 @@ public:
     int rows() const;
 
 private:
+    // Fitting the columns measures each distinct text of a column once.
+    void measuring(bool on);
+
     QSqlQueryModel* m_model;
+    FormatDelegate* m_text; // every field without a format of its own
     QHash<QString, QString> m_titles;
-    QHash<QString, QAbstractItemDelegate*> m_formats; // by lower-case field
+    QHash<QString, FormatDelegate*> m_formats; // by lower-case field
 };

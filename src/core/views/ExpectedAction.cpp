@@ -35,11 +35,17 @@ std::optional<ExpectedAction> ExpectedAction::forSow(const SowKey& key) {
                   key.values());
     if (!q.next())
         return std::nullopt;
-    const QString culled = q.value(2).toString();
+    return of(q.record());
+}
+
+std::optional<ExpectedAction> ExpectedAction::of(const QSqlRecord& sow) {
+    const QString culled = sow.value(QStringLiteral("kod_vyrKU")).toString();
     if (!culled.isEmpty() && culled != QLatin1String("00"))
         return std::nullopt;
     std::optional<ExpectedAction> expected =
-        after(q.value(0).toString(), q.value(1).toDate(), q.value(3).toInt());
+        after(sow.value(QStringLiteral("kod_akcie")).toString(),
+              sow.value(QStringLiteral("datum_akcie")).toDate(),
+              sow.value(QStringLiteral("Dni_odstavu")).toInt());
     if (expected)
         expected->name = Sql::value(QStringLiteral("SELECT nazov FROM cakcie WHERE kod_akcie = ?"),
                                     {expected->code})

@@ -3,6 +3,7 @@
 #include "views/SowKey.h"
 
 #include <QDate>
+#include <QSqlRecord>
 #include <QString>
 #include <optional>
 
@@ -36,6 +37,9 @@ struct ExpectedAction {
                                                int weaningDays);
     // The sow's expectation, with the action's name and the farm's weaning days.
     static std::optional<ExpectedAction> forSow(const SowKey& key);
+    // The same from the sow's row already read: kod_akcie, datum_akcie,
+    // kod_vyrKU and the farm's Dni_odstavu (the status tab's row has them).
+    static std::optional<ExpectedAction> of(const QSqlRecord& sow);
 };
 
 } // namespace herd

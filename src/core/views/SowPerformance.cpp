@@ -6,30 +6,31 @@
 namespace herd::SowPerformance {
 
 QSqlQuery figures(const SowKey& key) {
-    const QString sub = QStringLiteral("(SELECT %1 FROM tprasopr WHERE ") + SowKey::where({}) +
-                        QStringLiteral(" AND kod_charVRH IN %2) AS %3,");
+    // One pass over her litters: the counts and averages of some characters
+    // only take the litters of those characters (CASE gives NULL, which
+    // COUNT and AVG leave out).
+    static const QString abnormal = QStringLiteral("o.kod_charVRH IN ('2','3','4')");
+    static const QString normal = QStringLiteral("o.kod_charVRH = '1'");
+    auto average = [](const QString& column, const QString& alias) {
+        return QStringLiteral("ROUND(AVG(CASE WHEN %1 THEN o.%2 END), 1) AS %3")
+            .arg(normal, column, alias);
+    };
     const QString statement =
         QStringLiteral("SELECT t.prasnica_farma,t.datum_narodenia,") + SowSql::earNumber("t") +
-        QStringLiteral(",COUNT(*) AS poc_vrh,") +
-        sub.arg(QStringLiteral("COUNT(*)"), QStringLiteral("('2','3','4')"),
-                QStringLiteral("poc_zm")) +
+        QStringLiteral(",COUNT(*) AS poc_vrh,COUNT(CASE WHEN %1 THEN 1 END) AS poc_zm,")
+            .arg(abnormal) +
         QStringLiteral("SUM(o.vsetky_nar) AS poc_vs,SUM(o.zivo_nar) AS poc_zi,"
                        "SUM(o.pocet_dochov) AS poc_do,"
                        "ROUND(SUM(o.medzidobie)/(COUNT(*)-1),1) AS medz,") +
-        sub.arg(QStringLiteral("ROUND(AVG(vsetky_nar), 1)"), QStringLiteral("('1')"),
-                QStringLiteral("poc_vspr")) +
-        sub.arg(QStringLiteral("ROUND(AVG(zivo_nar), 1)"), QStringLiteral("('1')"),
-                QStringLiteral("poc_zipr")) +
-        sub.arg(QStringLiteral("ROUND(AVG(pocet_dochov), 1)"), QStringLiteral("('1')"),
-                QStringLiteral("poc_dopr"))
-            .chopped(1) +
+        average(QStringLiteral("vsetky_nar"), QStringLiteral("poc_vspr")) + QLatin1Char(',') +
+        average(QStringLiteral("zivo_nar"), QStringLiteral("poc_zipr")) + QLatin1Char(',') +
+        average(QStringLiteral("pocet_dochov"), QStringLiteral("poc_dopr")) +
         QStringLiteral(" FROM tprasopr AS o LEFT JOIN tpraspev AS t ON "
                        "(o.cislo_farmy = t.cislo_farmy AND o.chovatel_chov = t.chovatel_chov AND "
                        "o.prasnica_farma = t.prasnica_farma) WHERE ") +
         SowKey::where("o") +
         QStringLiteral(" GROUP BY o.cislo_farmy,o.chovatel_chov,o.prasnica_farma");
-    const QVariantList k = key.values();
-    return Sql::execScrollable(statement, k + k + k + k + k);
+    return SowSql::run(statement, key);
 }
 
 QList<Litter> litters(const SowKey& key) {

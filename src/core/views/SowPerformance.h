@@ -22,6 +22,7 @@ struct Litter {
     int all = 0;
     int alive = 0;
     int reared = 0;
+    bool operator==(const Litter&) const = default;
 };
 QList<Litter> litters(const SowKey& key);
 

@@ -10,11 +10,13 @@ QSqlQuery status(const SowKey& key) {
             QStringLiteral(",t.kod_krajiny_num,t.plemeno_ku,t.farma_povodu,t.datum_zaradenia,"
                            "t.ustajnenie,t.datum_presunu,t.kod_akcie,t.datum_akcie,"
                            "k.nazov AS nazov_krajiny,z.nazov_plemena,u.druhustajnenia,"
-                           "u.nazov AS nazov_ustajnenia,a.nazov AS nazov_akcie "
+                           "u.nazov AS nazov_ustajnenia,a.nazov AS nazov_akcie,"
+                           "t.kod_vyrKU,f.Dni_odstavu "
                            "FROM tpraspev AS t ") +
             SowSql::countryAndBreedJoins() +
             QStringLiteral("LEFT JOIN cdruhustajnenia AS u ON (t.ustajnenie = u.ustajnenie) "
-                           "LEFT JOIN cakcie AS a ON (t.kod_akcie = a.kod_akcie) WHERE ") +
+                           "LEFT JOIN cakcie AS a ON (t.kod_akcie = a.kod_akcie) "
+                           "LEFT JOIN tfarmy AS f ON (f.Cislo_farmy = t.cislo_farmy) WHERE ") +
             SowKey::where("t"),
         key);
 }

@@ -1,6 +1,7 @@
 #include "views/SowVeterinary.h"
 
 #include "common/DateText.h"
+#include "common/Padding.h"
 #include "db/Sql.h"
 #include "litter/SowActions.h"
 
@@ -17,16 +18,24 @@ std::optional<SowVeterinary::Breeder> SowVeterinary::breeder(const SowKey& key) 
                             key.values());
     if (!q.next())
         return std::nullopt;
-    return Breeder{q.value(0).toString(), q.value(1).toString(), q.value(2).toString()};
+    return breederOf(q.record());
+}
+
+SowVeterinary::Breeder SowVeterinary::breederOf(const QSqlRecord& row) {
+    return Breeder{row.value(QStringLiteral("chovatel_kraj")).toString(),
+                   row.value(QStringLiteral("chovatel_okres")).toString(),
+                   row.value(QStringLiteral("chovatel_zavod")).toString()};
 }
 
 QStringList SowVeterinary::choices() {
-    QSqlQuery q = Sql::exec(QStringLiteral(
-        "SELECT CONCAT(LPAD(CAST(cveterukony_id AS CHAR(4)),4,0),'  ',nazov_ukonu) AS Vukon "
-        "FROM cveterukony ORDER BY cveterukony_id"));
+    return choices(ukony());
+}
+
+QStringList SowVeterinary::choices(const QList<std::pair<int, QString>>& ukony) {
     QStringList list;
-    while (q.next())
-        list.append(q.value(0).toString());
+    list.reserve(ukony.size());
+    for (const auto& [id, name] : ukony)
+        list.append(padLeftZeros(QString::number(id), 4) + QStringLiteral("  ") + name);
     return list;
 }
 

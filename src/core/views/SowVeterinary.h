@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QSqlRecord>
 #include <QStringList>
 #include <optional>
 
@@ -26,8 +27,13 @@ public:
 
     // Nothing when the farm does not hold the sow.
     static std::optional<Breeder> breeder(const SowKey& key);
+    // The breeder columns (chovatel_kraj, chovatel_okres, chovatel_zavod) of a
+    // row already read, such as the sow's header.
+    static Breeder breederOf(const QSqlRecord& row);
     // The choice "úkon": "0004  name" for each action of the code table.
     static QStringList choices();
+    // The same choices from the actions already read by ukony().
+    static QStringList choices(const QList<std::pair<int, QString>>& ukony);
     // The action number in the first four characters of a choice; 0 for none.
     static int ukonOf(const QString& choice);
     // (identifier, name) of every action, for the lookup of the editing panel.
