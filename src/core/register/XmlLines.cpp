@@ -1,6 +1,7 @@
 #include "register/XmlLines.h"
 
 #include <QSaveFile>
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace herd {
@@ -15,6 +16,34 @@ void indentBy(QByteArray& bytes, int indent) {
         bytes.append(blanks, n);
         indent -= n;
     }
+}
+
+using Line = QVarLengthArray<char, 512>;
+
+// Appends the value escaped; false, with nothing appended, when it is not
+// plain ASCII (the caller then goes through UTF-8).
+bool appendAscii(Line& line, QStringView value) {
+    const qsizetype start = line.size();
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'&':
+            line.append("&amp;", 5);
+            break;
+        case u'<':
+            line.append("&lt;", 4);
+            break;
+        case u'>':
+            line.append("&gt;", 4);
+            break;
+        default:
+            if (c.unicode() >= 0x80) {
+                line.resize(start);
+                return false;
+            }
+            line.append(char(c.unicode()));
+        }
+    }
+    return true;
 }
 } // namespace
 
@@ -43,36 +72,22 @@ void XmlLines::element(int indent, const QString& name, const QString& value) {
 }
 
 void XmlLines::field(int indent, QLatin1StringView name, QStringView value) {
-    // Written straight into the bytes, without a text per line or value: a
-    // file holds a line per value, and building them cost most of the export.
-    indentBy(m_bytes, indent);
-    m_bytes.append('<').append(name.data(), name.size()).append('>');
-    appendValue(value);
-    m_bytes.append("</", 2).append(name.data(), name.size()).append(">\r\n", 3);
-}
-
-void XmlLines::appendValue(QStringView value) {
-    const qsizetype start = m_bytes.size();
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case u'&':
-            m_bytes.append("&amp;", 5);
-            break;
-        case u'<':
-            m_bytes.append("&lt;", 4);
-            break;
-        case u'>':
-            m_bytes.append("&gt;", 4);
-            break;
-        default:
-            if (c.unicode() >= 0x80) { // not ASCII: the whole value through UTF-8
-                m_bytes.truncate(start);
-                m_bytes.append(escape(value.toString()).toUtf8());
-                return;
-            }
-            m_bytes.append(char(c.unicode()));
-        }
+    // The line is put together in a buffer on the stack and appended at
+    // once: a file holds a line per value, and building each as a text, or
+    // appending it piece by piece, cost most of the export's time.
+    Line line;
+    line.resize(indent, ' ');
+    line.append('<');
+    line.append(name.data(), name.size());
+    line.append('>');
+    if (!appendAscii(line, value)) {
+        const QByteArray utf8 = escape(value.toString()).toUtf8();
+        line.append(utf8.constData(), utf8.size());
     }
+    line.append("</", 2);
+    line.append(name.data(), name.size());
+    line.append(">\r\n", 3);
+    m_bytes.append(line.constData(), line.size());
 }
 
 QString XmlLines::escape(const QString& value) {

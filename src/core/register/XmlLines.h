@@ -26,10 +26,10 @@ public:
 
     static QString escape(const QString& value);
 
-private:
-    // The value escaped and in UTF-8.
-    void appendValue(QStringView value);
+    // Room for the bytes of a whole file, when its size can be foreseen.
+    void reserve(qsizetype bytes) { m_bytes.reserve(bytes); }
 
+private:
     QByteArray m_bytes;
 };
 
