@@ -128,15 +128,26 @@ private slots:
         QCOMPARE(read(path), expected);
     }
 
+    // Plain ASCII is escaped on the way; any other value goes through UTF-8.
+    void valuesAreEscaped_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("ascii") << QStringLiteral("A&B<C>")
+                               << QByteArray("<Sthybr>A&amp;B&lt;C&gt;</Sthybr>");
+        QTest::newRow("slovak") << QString::fromUtf8("Č&ž<")
+                                << QByteArray("<Sthybr>\xC4\x8C&amp;\xC5\xBE&lt;</Sthybr>");
+    }
     void valuesAreEscaped() {
+        QFETCH(QString, value);
+        QFETCH(QByteArray, line);
         BasicData d = sow(QStringLiteral("000001"));
-        d.breed = QStringLiteral("A&B<C>");
+        d.breed = value;
         BasicDataDocument::writeCorrection(d);
         const QString path = exportFolder() + QStringLiteral("/wOS01.xml");
         QString error;
         const QDate today = QDate::currentDate();
         QCOMPARE(WarehouseExport::writeTable(0, today, today, path, today, &error), 1);
-        QVERIFY(read(path).contains("<Sthybr>A&amp;B&lt;C&gt;</Sthybr>"));
+        QVERIFY(read(path).contains(line));
         QProcess lint;
         lint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), path});
         QVERIFY(lint.waitForFinished());
