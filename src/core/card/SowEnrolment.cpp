@@ -2,6 +2,7 @@
 
 #include "common/DateText.h"
 #include "db/Sql.h"
+#include "farms/AnimalRow.h"
 #include "register/BasicDataDocument.h"
 
 namespace herd::SowEnrolment {
@@ -52,16 +53,12 @@ void insertAnimalRow(const BatchRow& r, const FarmKeys& farm) {
     // The sow's herd and farm number keep her row unique within the farm and
     // herd (register numbers repeat across herds).
     Sql::exec(
-        QStringLiteral(
-            "INSERT INTO tanimal (cislo_farmy, jedinec, strom_ust, strom_ktg, kod_kategorie, "
-            "image_kategorie, image_hlusutaj, image_ustaj, linia, register, chovatel_kraj, "
-            "chovatel_okres, chovatel_zavod, chovatel_chov, prasnica_farma, datum_oprasenia, "
-            "usne_cislo, ustajnenie, datum_presunu, datum_potvrdenia_presunu, kod_akcie, "
-            "datum_akcie, datvyr, otec, matka, otec_matky, matka_matky, otec_otca, "
-            "matka_otca) "
-            "VALUES (?, ?, '2', ?, ?, '5', '0', '0', '0000', '00000', '00', '00', '000', ?, ?, "
-            "NULL, NULL, ?, CURDATE(), CURDATE(), '02', CURDATE(), NULL, NULL, NULL, NULL, "
-            "NULL, NULL, NULL)"),
+        QStringLiteral("INSERT INTO tanimal (") + AnimalRow::columns() +
+            QStringLiteral(
+                ") VALUES (?, ?, '2', ?, ?, '5', '0', '0', '0000', '00000', '00', '00', '000', ?, "
+                "?, "
+                "NULL, NULL, ?, CURDATE(), CURDATE(), '02', CURDATE(), NULL, NULL, NULL, NULL, "
+                "NULL, NULL, NULL)"),
         {farm.farm, r.text(QStringLiteral("Prasnica_KrCislo")), group, category,
          r.text(QStringLiteral("Chovatel_Chov")), r.text(QStringLiteral("Prasnica_farma")),
          r.text(QStringLiteral("Ustajnenie"))});

@@ -3,6 +3,7 @@
 #include "db/Sql.h"
 #include "db/SqlError.h"
 #include "db/Transaction.h"
+#include "farms/AnimalRow.h"
 #include "farms/ChovFar.h"
 #include "farms/HousingKind.h"
 #include "farms/ModuleTreeBuilder.h"
@@ -69,15 +70,11 @@ void addSection(const QString& farm, const HousingKind& kind, const QString& cod
     // The placeholder never shows as an animal (action '00', datvyr set) but
     // makes its section appear in the housing tree.
     Sql::exec(
-        QStringLiteral(
-            "INSERT INTO tanimal (cislo_farmy, jedinec, strom_ust, strom_ktg, kod_kategorie, "
-            "image_kategorie, image_hlusutaj, image_ustaj, linia, register, chovatel_kraj, "
-            "chovatel_okres, chovatel_zavod, chovatel_chov, prasnica_farma, datum_oprasenia, "
-            "usne_cislo, ustajnenie, datum_presunu, datum_potvrdenia_presunu, kod_akcie, "
-            "datum_akcie, datvyr, otec, matka, otec_matky, matka_matky, otec_otca, "
-            "matka_otca, sekcia_kluc) VALUES (?, ?, ?, ?, ?, ?, '0', '0', '0000', '00000', '00', "
-            "'00', '000', '00', '00000', NULL, NULL, ?, NULL, NULL, '00', NULL, now(), NULL, "
-            "NULL, NULL, NULL, NULL, NULL, ?)"),
+        QStringLiteral("INSERT INTO tanimal (") + AnimalRow::columns() +
+            QStringLiteral(
+                ", sekcia_kluc) VALUES (?, ?, ?, ?, ?, ?, '0', '0', '0000', '00000', '00', "
+                "'00', '000', '00', '00000', NULL, NULL, ?, NULL, NULL, '00', NULL, now(), NULL, "
+                "NULL, NULL, NULL, NULL, NULL, ?)"),
         {farm, kind.placeholder, kind.stromUst, kind.stromKtg, kind.kodKategorie,
          kind.imageKategorie, code, code});
 }

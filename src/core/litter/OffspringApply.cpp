@@ -1,6 +1,7 @@
 #include "litter/OffspringApply.h"
 
 #include "db/Sql.h"
+#include "farms/AnimalRow.h"
 #include "litter/OffspringKey.h"
 #include "litter/OffspringRows.h"
 
@@ -90,18 +91,14 @@ void writePiglets(const FarmKeys& farm) {
                   .arg(samePiglet, name, selected),
               {farm.farm});
     Sql::exec(
-        QStringLiteral(
-            "INSERT INTO tanimal (cislo_farmy, jedinec, strom_ust, strom_ktg, kod_kategorie, "
-            "image_kategorie, image_hlusutaj, image_ustaj, linia, register, chovatel_kraj, "
-            "chovatel_okres, chovatel_zavod, chovatel_chov, prasnica_farma, datum_oprasenia, "
-            "usne_cislo, ustajnenie, datum_presunu, datum_potvrdenia_presunu, kod_akcie, "
-            "datum_akcie, datvyr, otec, matka, otec_matky, matka_matky, otec_otca, matka_otca) "
-            "SELECT ?, %1, '4', '4', d.Kod_kategorie, '3', '0', '6', d.Linia_kanca, "
-            "d.Register_kanca, ?, ?, ?, d.Chovatel_chov, d.Prasnica_farma, d.Datum_oprasenia, "
-            "%2, d.Ustajnenie, d.Datum_presunu, CURDATE(), d.Kod_akcie, d.Datum_akcie, "
-            "NULL, NULL, NULL, NULL, NULL, NULL, NULL FROM davka_pot d WHERE %3 "
-            "ORDER BY d.davka_pot_ID")
-            .arg(name, key, selected),
+        QStringLiteral("INSERT INTO tanimal (") + AnimalRow::columns() +
+            QStringLiteral(
+                ") SELECT ?, %1, '4', '4', d.Kod_kategorie, '3', '0', '6', d.Linia_kanca, "
+                "d.Register_kanca, ?, ?, ?, d.Chovatel_chov, d.Prasnica_farma, d.Datum_oprasenia, "
+                "%2, d.Ustajnenie, d.Datum_presunu, CURDATE(), d.Kod_akcie, d.Datum_akcie, "
+                "NULL, NULL, NULL, NULL, NULL, NULL, NULL FROM davka_pot d WHERE %3 "
+                "ORDER BY d.davka_pot_ID")
+                .arg(name, key, selected),
         {farm.farm, farm.codes.kraj, farm.codes.okres, farm.codes.zavod});
 }
 
