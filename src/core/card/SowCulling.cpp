@@ -2,6 +2,7 @@
 
 #include "db/Sql.h"
 #include "db/Transaction.h"
+#include "litter/SowActions.h"
 #include "register/BasicDataDocument.h"
 
 #include <QSqlQuery>
@@ -66,12 +67,7 @@ Notice SowCulling::cull(const FarmKeys& farm, const QString& herd, const QString
     Sql::exec(QStringLiteral("DELETE FROM tprashist") + sowWhere +
                   QStringLiteral(" AND datum_akcie = ? AND kod_akcie = '03'"),
               key + QVariantList{culled});
-    Sql::exec(QStringLiteral("INSERT INTO tprashist (cislo_farmy, chovatel_chov, prasnica_farma, "
-                             "prasnica_krcislo, chovatel_kraj, chovatel_okres, chovatel_zavod, "
-                             "kod_akcie, cveterukony_ID, datum_akcie, farma_pohybu) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, '03', 0, ?, NULL)"),
-              {farm.farm, herd, sow, registerNumber, farm.codes.kraj, farm.codes.okres,
-               farm.codes.zavod, culled});
+    SowActions::write(farm, {{herd, sow, QStringLiteral("03"), culled, 0, registerNumber}});
     Sql::exec(QStringLiteral("UPDATE tanimal SET strom_ust = '0', ustajnenie = '000', "
                              "kod_akcie = '03', datvyr = ?, datum_presunu = ?, datum_akcie = ?, "
                              "datum_potvrdenia_presunu = ? WHERE cislo_farmy = ? "

@@ -9,13 +9,15 @@
 namespace herd::SowActions {
 
 // One entry of a sow's history: her herd and number, the action code, its
-// day and, for a veterinary action ('14'), the action's identifier.
+// day, for a veterinary action ('14') the action's identifier, and her
+// register number when the entry carries it (else her number on the farm).
 struct Entry {
     QString herd;
     QString sow;
     QString action;
     QDate day;
     int veterinary = 0;
+    QString registerNumber = {};
 };
 
 // Appends the entries to the sows' history (tprashist) of the farm, with the
