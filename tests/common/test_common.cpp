@@ -85,6 +85,55 @@ private slots:
         QVERIFY(!DateText::parse(QStringLiteral("2026-02-30")).isValid());
     }
 
+    // Dates as users type them, and the documents' date texts read back
+    // against the day they were written.
+    void readDates_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("reference");
+        QTest::addColumn<QDate>("date");
+        const QDate today(2026, 12, 10);
+        QTest::newRow("typed dotted") << "typed"
+                                      << "01.08.2026" << today << QDate(2026, 8, 1);
+        QTest::newRow("typed short") << "typed"
+                                     << "1.8.26" << today << QDate(2026, 8, 1);
+        QTest::newRow("typed digits") << "typed"
+                                      << "010826" << today << QDate(2026, 8, 1);
+        QTest::newRow("typed eight digits") << "typed"
+                                            << "01082026" << today << QDate(2026, 8, 1);
+        QTest::newRow("typed old year") << "typed"
+                                        << "3.5.60" << today << QDate(1960, 5, 3);
+        QTest::newRow("typed no day") << "typed"
+                                      << "31.02.2026" << today << QDate();
+        QTest::newRow("typed words") << "typed"
+                                     << "1 Jan 2000" << today << QDate();
+        QTest::newRow("ddmmyy") << "ddmmyy"
+                                << "070308" << today << QDate(2008, 3, 7);
+        QTest::newRow("ddmmyy last century") << "ddmmyy"
+                                             << "281299" << today << QDate(1999, 12, 28);
+        QTest::newRow("ddmmyy empty") << "ddmmyy"
+                                      << "000000" << today << QDate();
+        QTest::newRow("ddmm this year") << "ddmm"
+                                        << "0812" << today << QDate(2026, 12, 8);
+        // A farrowing of late December written on 2 January is of the old year.
+        QTest::newRow("ddmm over new year") << "ddmm"
+                                            << "2812" << QDate(2027, 1, 2) << QDate(2026, 12, 28);
+        QTest::newRow("ddmm leap day") << "ddmm"
+                                       << "2902" << QDate(2027, 3, 1) << QDate(2024, 2, 29);
+        QTest::newRow("ddmm empty") << "ddmm"
+                                    << "0000" << today << QDate();
+    }
+    void readDates() {
+        QFETCH(QString, form);
+        QFETCH(QString, text);
+        QFETCH(QDate, reference);
+        QFETCH(QDate, date);
+        const QDate read = form == "typed"    ? DateText::typed(text, reference)
+                           : form == "ddmmyy" ? DateText::fromDdmmyy(text, reference)
+                                              : DateText::fromDdmm(text, reference);
+        QCOMPARE(read, date);
+    }
+
     void splitStatements() {
         const QString script =
             QStringLiteral("-- a comment; with a semicolon\n"

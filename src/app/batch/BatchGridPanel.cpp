@@ -7,6 +7,7 @@
 #include "reports/ReportEngine.h"
 #include "reports/ReportPreviewDialog.h"
 #include "shell/Dialogs.h"
+#include "widgets/GridSetup.h"
 #include "widgets/RecordNavigator.h"
 
 #include <QComboBox>
@@ -67,6 +68,7 @@ BatchGridPanel::BatchGridPanel(const herd::ShellState& state, herd::Progress pro
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->installEventFilter(this);
+    GridSetup::prepare(m_grid, m_setup.caption);
     layout->addWidget(m_grid, 1);
     m_navigator = new RecordNavigator(group);
     m_navigator->setObjectName(QStringLiteral("DBNavigatorVstup"));

@@ -7,6 +7,7 @@
 #include "card/EnrolmentPrintout.h"
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "widgets/GridSetup.h"
 #include "widgets/RecordNavigator.h"
 
 #include <QComboBox>
@@ -92,6 +93,7 @@ FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progres
     layout->addLayout(navRow);
     buildTop();
     m_form = new BatchEntryForm(m_model, m_navigator, m_grid, this);
+    GridSetup::prepare(m_grid, u("Dávka zaradenia prasníc"));
     for (const QString& column : herd::EnrolmentFields::order()) {
         QWidget* w = m_panelZar->findChild<QWidget*>(QStringLiteral("DB") + column);
         if (auto* combo = qobject_cast<QComboBox*>(w))

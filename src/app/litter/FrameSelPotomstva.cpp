@@ -6,6 +6,7 @@
 #include "db/SqlError.h"
 #include "litter/OffspringPrintout.h"
 #include "shell/Dialogs.h"
+#include "widgets/GridSetup.h"
 #include "widgets/QueryGrid.h"
 #include "widgets/RecordNavigator.h"
 
@@ -106,6 +107,7 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
                           {QStringLiteral("por"), u("por.")},
                           {QStringLiteral("odstav"), u("odstav")},
                           {QStringLiteral("DO"), u("Do")}});
+    m_litters->setExportTitle(u("Odstavené prasnice"));
     left->addWidget(m_litters, 1);
     auto* right = new QVBoxLayout;
     m_pigletsLabel = new QLabel(u("ušné čísla selektovaného potomstva"), group);
@@ -121,6 +123,7 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
     m_piglets->setSelectionMode(QAbstractItemView::SingleSelection);
     m_piglets->horizontalHeader()->setStretchLastSection(true);
     m_piglets->installEventFilter(this);
+    GridSetup::prepare(m_piglets, u("Selektované potomstvo"));
     right->addWidget(m_piglets, 1);
     m_navigator = new RecordNavigator(group);
     m_navigator->setObjectName(QStringLiteral("DBNavigatorUsc"));

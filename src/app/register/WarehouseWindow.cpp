@@ -5,6 +5,7 @@
 #include "register/WarehouseExport.h"
 #include "register/WarehouseTables.h"
 #include "shell/Dialogs.h"
+#include "widgets/GridSetup.h"
 #include "widgets/RecordNavigator.h"
 
 #include <QComboBox>
@@ -95,6 +96,7 @@ WarehouseWindow::WarehouseWindow(herd::Config config, herd::Progress progress, Q
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setAlternatingRowColors(true);
     m_grid->verticalHeader()->setDefaultSectionSize(22);
+    GridSetup::prepare(m_grid, u("Dátový sklad"));
     m_navigator->setObjectName(QStringLiteral("DBNavigatorSklad"));
     for (int b = RecordNavigator::Insert; b < RecordNavigator::Count; ++b)
         m_navigator->button(static_cast<RecordNavigator::Button>(b))->hide();

@@ -1,5 +1,7 @@
 #include "settings/ReadOnlyGrid.h"
 
+#include "widgets/GridSetup.h"
+
 #include <QHeaderView>
 #include <QSqlQueryModel>
 
@@ -15,6 +17,7 @@ ReadOnlyGrid::ReadOnlyGrid(const char* objectName, QList<herd::GridColumn> colum
     verticalHeader()->setDefaultSectionSize(22);
     verticalHeader()->hide();
     horizontalHeader()->setStretchLastSection(true);
+    GridSetup::prepare(this, QWidget::objectName());
 }
 
 void ReadOnlyGrid::load(QSqlQuery&& query) {

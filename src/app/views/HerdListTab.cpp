@@ -99,6 +99,8 @@ void HerdListTab::chooseSecond(int index) {
 
 void HerdListTab::showRows(int choice, const QString& secondItem, const Notice& emptyList) {
     const int rows = m_grid->display(HerdList::run(m_catalog, choice, m_shell.farm(), secondItem));
+    m_title = HerdList::title(m_catalog.choices.at(choice), secondItem);
+    m_grid->setExportTitle(m_title);
     m_shell.message(HerdList::countText(rows));
     m_grid->setVisible(rows > 0);
     if (rows == 0)

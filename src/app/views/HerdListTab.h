@@ -53,4 +53,5 @@ private:
     QComboBox* m_second;
     QPushButton* m_print;
     QueryGrid* m_grid;
+    QString m_title; // the list shown, as its printout and export name it
 };

@@ -88,6 +88,8 @@ SowCardTab::SowCardTab(QWidget* parent)
                        {"medzidobie", "medzid"},
                        {"kod_vyv", "vyrov-Vrhu"}});
     m_anam->setDecimals(QStringLiteral("hmotnost_vrhu_dochov"), 1, 2);
+    m_anam->setExportTitle(QStringLiteral("Anamnéza prasnice"));
+    m_vjh->setExportTitle(QStringLiteral("SVJH prasnice"));
     m_vjh->setTitles({{"plemeno_ku", "st_hybridizácie"},
                       {"pocet_potomkov", "počet potomkov"},
                       {"prirastok", "prírastok"},

@@ -21,6 +21,7 @@ SowMovementsTab::SowMovementsTab(QWidget* parent)
                        {"nazov", "názov akcie"},
                        {"nazov_ukonu", "názov veterinárneho úkonu"},
                        {"farma_pohybu", "farma pohybu"}});
+    m_grid->setExportTitle(QStringLiteral("Pohyby prasnice"));
     layout->addWidget(m_grid, 1);
     m_grid->hide();
 }

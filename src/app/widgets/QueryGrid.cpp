@@ -1,6 +1,8 @@
 #include "widgets/QueryGrid.h"
 
 #include "widgets/FormatDelegate.h"
+#include "widgets/GridExportMenu.h"
+#include "widgets/GridSetup.h"
 
 #include <QHeaderView>
 #include <QSqlQueryModel>
@@ -18,11 +20,16 @@ QueryGrid::QueryGrid(const QString& objectName, QWidget* parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->hide();
     setItemDelegate(m_text);
+    GridSetup::prepare(this, objectName);
 }
 
 void QueryGrid::setTitles(const QList<std::pair<QString, QString>>& titles) {
     for (const auto& [field, title] : titles)
         m_titles.insert(field.toLower(), title);
+}
+
+void QueryGrid::setExportTitle(const QString& title) {
+    GridExportMenu::setTitle(this, title);
 }
 
 void QueryGrid::setDecimals(const QString& field, int decimals, int minWhole) {

@@ -8,7 +8,8 @@ class FormatDelegate;
 class QSqlQueryModel;
 
 // A read-only grid over one query: column titles by field name, dates as
-// dd.mm.yyyy and numbers in the formats the views give per field.
+// dd.mm.yyyy and numbers in the formats the views give per field, and the
+// export to a workbook or CSV from its context menu.
 class QueryGrid : public QTableView {
     Q_OBJECT
 public:
@@ -16,6 +17,8 @@ public:
 
     // Grid titles by field name (fields without one keep their name).
     void setTitles(const QList<std::pair<QString, QString>>& titles);
+    // The name of the grid's export (sheet and proposed file name).
+    void setExportTitle(const QString& title);
     // Decimals of a field shown as "0.#" (1), "0.##" (2); minWhole 2 gives "00.#".
     void setDecimals(const QString& field, int decimals, int minWhole = 1);
     // Shows the executed query's rows; returns their number.

@@ -36,6 +36,21 @@ QString dotted(const QDate& date);
 
 // Reads "yyyy-mm-dd" or "dd.mm.yyyy"; anything else gives an invalid date.
 QDate parse(const QString& text);
+// A date as a user types it into a grid or a field: "01.08.2026", "1.8.2026",
+// "01.08.26", "010826", "01082026" or "2026-08-01". A two-digit year is of
+// this century unless that puts it more than 20 years after `today`.
+// Anything else gives an invalid date.
+QDate typed(const QString& text, const QDate& today = QDate::currentDate());
+
+// The register documents' date texts read back, settled against a reference
+// day (the day the document was written): a two-digit year is of this century
+// unless that is after the reference's year; a day and month without a year
+// is the latest such date on or before the reference. The empty forms
+// ("000000", "0000", "00") and anything unreadable give an invalid date.
+QDate fromDdmmyy(const QString& text, const QDate& reference);
+QDate fromDdmm(const QString& text, const QDate& reference);
+QDate fromParts(const QString& day, const QString& month, const QString& year,
+                const QDate& reference);
 
 } // namespace DateText
 } // namespace herd

@@ -47,12 +47,18 @@ ReportData ReportData::fromQuery(QSqlQuery& query) {
 }
 
 ReportData ReportData::fromModel(const QAbstractItemModel& model) {
+    QList<int> columns;
+    for (int c = 0; c < model.columnCount(); ++c)
+        columns.append(c);
+    return fromModel(model, columns);
+}
+
+ReportData ReportData::fromModel(const QAbstractItemModel& model, const QList<int>& columns) {
     ReportData data;
-    const int columns = model.columnCount();
     // A query model keeps its field names apart from the captions it shows.
     const auto* sqlModel = qobject_cast<const QSqlQueryModel*>(&model);
     const QSqlRecord record = sqlModel ? sqlModel->record() : QSqlRecord();
-    for (int c = 0; c < columns; ++c) {
+    for (const int c : columns) {
         const QString label = model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
         if (c < record.count()) {
             ReportField field = fieldOf(record.field(c));
@@ -66,12 +72,20 @@ ReportData ReportData::fromModel(const QAbstractItemModel& model) {
     }
     for (int r = 0; r < model.rowCount(); ++r) {
         QVariantList row;
-        row.reserve(columns);
-        for (int c = 0; c < columns; ++c)
+        row.reserve(columns.size());
+        for (const int c : columns)
             row.append(model.index(r, c).data(Qt::EditRole));
         data.rows.append(row);
     }
     return data;
+}
+
+void ReportData::setLabels(const QList<std::pair<QString, QString>>& titles) {
+    for (const auto& [name, title] : titles) {
+        const int f = fieldIndex(name);
+        if (f >= 0)
+            fields[f].label = title;
+    }
 }
 
 int ReportData::fieldIndex(const QString& name) const {

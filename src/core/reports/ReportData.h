@@ -18,8 +18,9 @@ struct ReportField {
     int decimals = -1; // the decimals of a fixed-point column, -1 when not known
 };
 
-// The rows a report prints, read once from the caller's query or model: the
-// page count ("n / m") needs them all before the first page is drawn.
+// The rows a report prints or a grid export writes, read once from the
+// caller's query or model: the page count ("n / m") needs them all before the
+// first page is drawn.
 class ReportData {
 public:
     // Reads every row of an executed SELECT (a forward-only query from where
@@ -28,6 +29,13 @@ public:
     // Reads a table model (a QSqlQueryModel of a window, say) with its header
     // labels as captions.
     static ReportData fromModel(const QAbstractItemModel& model);
+    // Only the given columns, in the given order (a grid's visible columns as
+    // the user has arranged them).
+    static ReportData fromModel(const QAbstractItemModel& model, const QList<int>& columns);
+
+    // Captions by field name (case-insensitive), as a grid titles its columns;
+    // fields without one keep theirs.
+    void setLabels(const QList<std::pair<QString, QString>>& titles);
 
     QList<ReportField> fields;
     QList<QVariantList> rows;

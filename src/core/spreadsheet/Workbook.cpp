@@ -1,5 +1,6 @@
 #include "spreadsheet/Workbook.h"
 
+#include "common/FileNames.h"
 #include "spreadsheet/WorkbookError.h"
 
 #include <QDateTime>
@@ -43,39 +44,49 @@ QString fittedSheetName(const QString& wanted, const QList<Worksheet>& sheets, i
     return name;
 }
 
-QString safeFileStem(const QString& stem) {
-    QString s = stem.trimmed();
-    for (const QChar c : QStringLiteral("/\\:*?\"<>|"))
-        s.replace(c, QLatin1Char('_'));
-    return s.isEmpty() ? QStringLiteral("zosit") : s;
+// A cell's look: what the ranges over it ask for.
+struct Look {
+    bool bold = false;
+    std::optional<QColor> color;
+    QString numberFormat;
+};
+
+Look lookOf(const Worksheet& sheet, int row, int column) {
+    Look look;
+    for (const Worksheet::Style& s : sheet.styles()) {
+        if (!s.range.contains(row, column))
+            continue;
+        look.bold = look.bold || s.bold;
+        if (s.color)
+            look.color = s.color;
+        if (!s.numberFormat.isEmpty())
+            look.numberFormat = s.numberFormat;
+    }
+    return look;
 }
 
-// The formats of one workbook, one per combination of bold and colour.
+// The formats of one workbook, one per combination of bold, colour and number format.
 class Formats {
 public:
     explicit Formats(lxw_workbook* workbook)
         : m_workbook(workbook) {}
 
-    lxw_format* of(const Worksheet& sheet, int row, int column) {
-        bool bold = false;
-        std::optional<QColor> color;
-        for (const Worksheet::Style& s : sheet.styles()) {
-            if (!s.range.contains(row, column))
-                continue;
-            bold = bold || s.bold;
-            if (s.color)
-                color = s.color;
-        }
-        if (!bold && !color)
+    lxw_format* of(const Look& look) {
+        if (!look.bold && !look.color && look.numberFormat.isEmpty())
             return nullptr;
-        const QString key = QStringLiteral("%1/%2").arg(bold).arg(color ? color->rgb() : 0u);
+        const QString key = QStringLiteral("%1/%2/%3")
+                                .arg(look.bold)
+                                .arg(look.color ? look.color->rgb() : 0u)
+                                .arg(look.numberFormat);
         lxw_format*& format = m_formats[key];
         if (!format) {
             format = workbook_add_format(m_workbook);
-            if (bold)
+            if (look.bold)
                 format_set_bold(format);
-            if (color)
-                format_set_font_color(format, color->rgb() & 0xFFFFFF);
+            if (look.color)
+                format_set_font_color(format, look.color->rgb() & 0xFFFFFF);
+            if (!look.numberFormat.isEmpty())
+                format_set_num_format(format, look.numberFormat.toUtf8().constData());
         }
         return format;
     }
@@ -85,6 +96,23 @@ private:
     QHash<QString, lxw_format*> m_formats;
 };
 
+void writeDate(lxw_worksheet* ws, lxw_row_t row, lxw_col_t col, const QDateTime& value, Look look,
+               Formats& formats) {
+    const QDate d = value.date();
+    const QTime t = value.time();
+    // The spreadsheet's dates start in 1900.
+    if (!value.isValid() || d.year() < 1900 || d.year() > 9999) {
+        worksheet_write_blank(ws, row, col, formats.of(look));
+        return;
+    }
+    if (look.numberFormat.isEmpty())
+        look.numberFormat =
+            t == QTime(0, 0) ? QStringLiteral("dd.mm.yyyy") : QStringLiteral("dd.mm.yyyy hh:mm");
+    lxw_datetime when{d.year(), d.month(),  d.day(),
+                      t.hour(), t.minute(), t.second() + t.msec() / 1000.0};
+    worksheet_write_datetime(ws, row, col, &when, formats.of(look));
+}
+
 void writeSheet(lxw_workbook* workbook, Formats& formats, const Worksheet& sheet) {
     lxw_worksheet* ws = workbook_add_worksheet(workbook, sheet.name().toUtf8().constData());
     for (auto it = sheet.columnWidths().begin(); it != sheet.columnWidths().end(); ++it)
@@ -93,16 +121,19 @@ void writeSheet(lxw_workbook* workbook, Formats& formats, const Worksheet& sheet
     for (auto it = sheet.cells().begin(); it != sheet.cells().end(); ++it) {
         const auto row = lxw_row_t(it.key().first - 1);
         const auto col = lxw_col_t(it.key().second - 1);
-        lxw_format* format = formats.of(sheet, it.key().first, it.key().second);
-        if (it.value().typeId() == QMetaType::Double) {
+        const Look look = lookOf(sheet, it.key().first, it.key().second);
+        const int type = it.value().typeId();
+        if (type == QMetaType::Double) {
             const double v = it.value().toDouble();
             if (std::isfinite(v))
-                worksheet_write_number(ws, row, col, v, format);
+                worksheet_write_number(ws, row, col, v, formats.of(look));
             else
-                worksheet_write_blank(ws, row, col, format);
+                worksheet_write_blank(ws, row, col, formats.of(look));
+        } else if (type == QMetaType::QDateTime) {
+            writeDate(ws, row, col, it.value().toDateTime(), look, formats);
         } else {
             const QByteArray text = it.value().toString().left(maxCellText).toUtf8();
-            worksheet_write_string(ws, row, col, text.constData(), format);
+            worksheet_write_string(ws, row, col, text.constData(), formats.of(look));
         }
     }
     // A formatted range keeps its format for what the user types into it later.
@@ -113,8 +144,13 @@ void writeSheet(lxw_workbook* workbook, Formats& formats, const Worksheet& sheet
             for (int c = s.range.left; c <= s.range.right; ++c)
                 if (!sheet.cells().contains({r, c}))
                     worksheet_write_blank(ws, lxw_row_t(r - 1), lxw_col_t(c - 1),
-                                          formats.of(sheet, r, c));
+                                          formats.of(lookOf(sheet, r, c)));
     }
+    if (sheet.frozenRows() > 0)
+        worksheet_freeze_panes(ws, lxw_row_t(sheet.frozenRows()), 0);
+    if (const auto& f = sheet.autoFilter())
+        worksheet_autofilter(ws, lxw_row_t(f->top - 1), lxw_col_t(f->left - 1),
+                             lxw_row_t(f->bottom - 1), lxw_col_t(f->right - 1));
 }
 
 } // namespace
@@ -143,7 +179,7 @@ QString Workbook::saveUnique(const QString& folder, const QString& stem) const {
     if (!QDir().mkpath(folder))
         throw WorkbookError(QStringLiteral("Priečinok %1 sa nedá vytvoriť.").arg(folder));
     const QString base = QDir(folder).filePath(
-        safeFileStem(stem) + QDateTime::currentDateTime().toString(u"_yyyyMMdd_HHmmss"));
+        FileNames::safeStem(stem) + QDateTime::currentDateTime().toString(u"_yyyyMMdd_HHmmss"));
     QString path = base + QStringLiteral(".xlsx");
     for (int i = 2; QFileInfo::exists(path); ++i)
         path = base + QStringLiteral("_%1.xlsx").arg(i);

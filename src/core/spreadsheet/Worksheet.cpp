@@ -22,12 +22,21 @@ void Worksheet::setNumber(int row, int column, double value) {
     m_cells.insert({row, column}, value);
 }
 
+void Worksheet::setDate(int row, int column, const QDateTime& value) {
+    checkCell(row, column);
+    m_cells.insert({row, column}, value);
+}
+
 void Worksheet::setBold(const CellRange& range) {
-    m_styles.append({range, true, std::nullopt});
+    m_styles.append({range, true, std::nullopt, {}});
 }
 
 void Worksheet::setFontColor(const CellRange& range, const QColor& color) {
-    m_styles.append({range, false, color});
+    m_styles.append({range, false, color, {}});
+}
+
+void Worksheet::setNumberFormat(const CellRange& range, const QString& format) {
+    m_styles.append({range, false, std::nullopt, format});
 }
 
 void Worksheet::setColumnWidth(int column, double width) {

@@ -43,6 +43,12 @@ QString codeOf(const SecondaryChoice& second, const QString& item) {
     return item.left(second.codeLength).trimmed();
 }
 
+QString title(const ListChoice& choice, const QString& secondItem) {
+    const QString item = secondItem.trimmed();
+    return item.isEmpty() ? choice.text.trimmed()
+                          : choice.text.trimmed() + QStringLiteral(" – ") + item;
+}
+
 QString countText(int rows) {
     return rows > 0 ? QStringLiteral(" počet = ") + QString::number(rows) : QStringLiteral(" ");
 }

@@ -18,6 +18,10 @@ QSqlQuery run(const HerdListCatalog& catalog, int choice, const QString& farm,
 QStringList items(const SecondaryChoice& second);
 // The code in a chosen item.
 QString codeOf(const SecondaryChoice& second, const QString& item);
+// The name of a list as its printout and export title it: the chosen entry
+// and, with a second choice, the chosen item ("Aktívne podľa plemena/ CPH –
+// 12000000 BU x L").
+QString title(const ListChoice& choice, const QString& secondItem = {});
 // The status-bar text of a list with n rows (" " when empty).
 QString countText(int rows);
 
