@@ -64,15 +64,17 @@ bool takeOptions(QStringList& args, cli::Options& options) {
 }
 
 // Reports draw text, which needs the GUI application (never a window:
-// offscreen): the report command and the lists, which print to PDF.
+// offscreen): the report command, and a list printed to PDF.
 bool drawsReports(int argc, char** argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
     cli::Options ignored;
     takeOptions(args, ignored);
-    return !args.isEmpty() &&
-           (args.first() == QLatin1String("report") || args.first() == QLatin1String("list"));
+    if (args.isEmpty())
+        return false;
+    return args.first() == QLatin1String("report") ||
+           (args.first() == QLatin1String("list") && args.contains(QLatin1String("--pdf")));
 }
 } // namespace
 
