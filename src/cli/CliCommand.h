@@ -33,6 +33,9 @@ int runBatch(const QStringList& args, const Options& options, Io& io);
 // Runs "sow NUMBER [--herd HERD]" for the farm of --farm: card, status with the
 // expected action, performance and movements as text.
 int runSow(const QStringList& args, const Options& options, Io& io);
+// Runs "list NAME [--code CODE] [--xlsx FILE] [--pdf FILE]" for the farm of
+// --farm: any list of the herd panels (HerdLists::all), and "list --help".
+int runList(const QStringList& args, const Options& options, Io& io);
 // Runs "demo --farms N --sows M --years Y [--seed S]": generates herds.
 int runDemo(const QStringList& args, Io& io);
 

@@ -1,9 +1,8 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "ReadOnlySelect.h"
 #include "db/Config.h"
+#include "db/ReadOnlySelect.h"
 #include "db/Session.h"
-#include "db/Sql.h"
 #include "db/SqlError.h"
 #include "reports/ReportEngine.h"
 #include "reports/ReportError.h"
@@ -64,18 +63,12 @@ QString projectOf(const ReportArgs& r) {
     return ReportEngine::herdProject(); // reports the missing name
 }
 
-// The statement's rows, read inside a read-only transaction.
+// The statement's rows, read through the one read-only path.
 ReportData rowsOf(const QString& sql) {
-    Sql::exec(QStringLiteral("START TRANSACTION READ ONLY"));
-    try {
-        QSqlQuery query = Sql::exec(sql);
-        ReportData data = ReportData::fromQuery(query);
-        Sql::exec(QStringLiteral("ROLLBACK"));
-        return data;
-    } catch (...) {
-        Sql::exec(QStringLiteral("ROLLBACK"));
-        throw;
-    }
+    ReportData data;
+    ReadOnlySelect::run(sql, {}, ReadOnlyLimits::allRows(),
+                        [&](QSqlQuery& query) { data = ReportData::fromQuery(query); });
+    return data;
 }
 
 } // namespace
@@ -88,7 +81,7 @@ int runReport(const QStringList& args, Io& io) {
         return 2;
     }
     QString refusal;
-    const QString sql = readOnlySelect(r.sql, refusal);
+    const QString sql = ReadOnlySelect::check(r.sql, refusal);
     if (!refusal.isEmpty()) {
         io.err << refusal << "\n";
         return 2;

@@ -36,6 +36,9 @@ const char* usage =
     "             vytvorí, skontroluje, použije alebo vyprázdni dávku selekcie potomstva\n"
     "  --farm ČÍSLO sow PRASNICA [--herd CHOV]\n"
     "             vypíše kartu, status, úžitkovosť a pohyby prasnice\n"
+    "  --farm ČÍSLO list NÁZOV [--code KÓD] [--xlsx SÚBOR] [--pdf SÚBOR]\n"
+    "             vypíše zoznam panelu ošípaných (prasnice, prasničky, potomstvo, výkrm),\n"
+    "             uloží ho do zošita alebo do PDF; názvy vypíše: list --help\n"
     "  demo --farms N --sows M --years R [--seed S]\n"
     "             vytvorí N demonštračných fariem s M prasnicami a históriou R rokov\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
@@ -59,11 +62,24 @@ bool takeOptions(QStringList& args, cli::Options& options) {
     }
     return true;
 }
+
+// Reports draw text, which needs the GUI application (never a window:
+// offscreen): the report command, and a list printed to PDF.
+bool drawsReports(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    cli::Options ignored;
+    takeOptions(args, ignored);
+    if (args.isEmpty())
+        return false;
+    return args.first() == QLatin1String("report") ||
+           (args.first() == QLatin1String("list") && args.contains(QLatin1String("--pdf")));
+}
 } // namespace
 
 int main(int argc, char** argv) {
-    // Reports draw text, which needs the GUI application (never a window: offscreen).
-    const bool drawing = argc > 1 && qstrcmp(argv[1], "report") == 0;
+    const bool drawing = drawsReports(argc, argv);
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application =
@@ -96,6 +112,8 @@ int main(int argc, char** argv) {
         return cli::runBatch(args, options, io);
     if (command == QLatin1String("sow"))
         return cli::runSow(args, options, io);
+    if (command == QLatin1String("list"))
+        return cli::runList(args, options, io);
     if (command == QLatin1String("demo"))
         return cli::runDemo(args, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;

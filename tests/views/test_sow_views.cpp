@@ -343,7 +343,7 @@ private slots:
         const QStringList items = HerdList::items(*actions.second);
         QCOMPARE(items.first(), QStringLiteral("00 Sekcia ustajnenia"));
         QCOMPARE(items.last(), QStringLiteral("08 Odstav"));
-        QCOMPARE(HerdList::codeOf(*actions.second, items.last()), QStringLiteral("08"));
+        QCOMPARE(HerdList::codesOf(*actions.second, items.last()), QStringList{"08"});
         Sql::exec("DELETE FROM cgenofond");
         const ListChoice& pool =
             SowLists::catalog().choices.at(choiceIndex(" Podľa genovej skladby chovu"));
@@ -360,7 +360,8 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("zoznam.pdf"));
         ReportEngine engine(ReportEngine::herdProject());
         engine.setParameter(QStringLiteral("Farma"), farm);
-        QCOMPARE(engine.printToPdf(SowLists::catalog().report, ReportData::fromQuery(list), pdf),
+        QCOMPARE(engine.printToPdf(SowLists::catalog().sources[0].report,
+                                   ReportData::fromQuery(list), pdf),
                  1);
         if (const QString shots = qEnvironmentVariable("WG_SHOTS_DIR"); !shots.isEmpty())
             QFile::copy(pdf, QDir(shots).filePath(QStringLiteral("zoznam.pdf")));

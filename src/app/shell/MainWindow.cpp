@@ -20,7 +20,12 @@
 #include "shell/HandbookWindow.h"
 #include "shell/Icons.h"
 #include "shell/StatusPanels.h"
+#include "views/FatteningLists.h"
+#include "views/FrameHerdLists.h"
+#include "views/FramePlemPotomstvo.h"
 #include "views/FramePrasnice.h"
+#include "views/GiltLists.h"
+#include "views/ProgenyTestLists.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,9 +89,24 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_trees = new TreePane(this);
     m_content = new ContentArea(this);
     m_status = new StatusPanels(statusBar());
-    m_content->setFrame(
-        QStringLiteral("FramePrasnice"),
-        new FramePrasnice(m_state, [this](const QString& text) { m_status->setMessage(text); }));
+    const auto message = [this](const QString& text) { m_status->setMessage(text); };
+    m_content->setFrame(QStringLiteral("FramePrasnice"), new FramePrasnice(m_state, message));
+    m_content->setFrame(QStringLiteral("FramePlemPotomstvo"),
+                        new FramePlemPotomstvo(m_state, message));
+    const FrameHerdLists::Names lists[] = {
+        {QStringLiteral("FramePrasnicky"), QStringLiteral("PageControlPrasnicky"),
+         QStringLiteral("GroupBoxPrasnickyZoznamy"), u(" Prasničky  ")},
+        {QStringLiteral("FrameSVJHPotomstvo"), QStringLiteral("PageControlSVJHPotomstvo"),
+         QStringLiteral("GroupBoxSVJHPotomstvoZoznamy"), u("SVJH potomstvo ")},
+        {QStringLiteral("FrameVykrm"), QStringLiteral("PageControlVykrm"),
+         QStringLiteral("GroupBoxVykrmZoznamy"), u("Výkrmové ošípané ")},
+    };
+    const herd::HerdListCatalog* catalogs[] = {&herd::GiltLists::catalog(),
+                                               &herd::ProgenyTestLists::catalog(),
+                                               &herd::FatteningLists::catalog()};
+    for (int i = 0; i < 3; ++i)
+        m_content->setFrame(lists[i].frame,
+                            new FrameHerdLists(m_state, *catalogs[i], lists[i], message));
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setSizeGripEnabled(true);
 

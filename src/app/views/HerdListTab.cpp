@@ -25,8 +25,7 @@ HerdListTab::HerdListTab(const HerdListCatalog& catalog, const QString& groupBox
     , m_box(new QGroupBox(this))
     , m_choice(new QComboBox(m_box))
     , m_second(new QComboBox(m_box))
-    , m_print(new QPushButton(QStringLiteral("Zostava"), m_box))
-    , m_grid(new QueryGrid(QStringLiteral("DBGridZoznamy"), m_box)) {
+    , m_print(new QPushButton(QStringLiteral("Zostava"), m_box)) {
     m_box->setObjectName(groupBoxName);
     m_choice->setObjectName(QStringLiteral("ComboBoxZoznamy"));
     m_second->setObjectName(QStringLiteral("ComboBoxZoznamyV"));
@@ -39,9 +38,6 @@ HerdListTab::HerdListTab(const HerdListCatalog& catalog, const QString& groupBox
     m_choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_second->setMinimumContentsLength(24);
     m_second->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_grid->setTitles(catalog.columns);
-    for (const auto& [column, decimals] : catalog.decimals)
-        m_grid->setDecimals(column, decimals);
 
     auto* row = new QHBoxLayout;
     auto* label = new QLabel(catalog.label + QStringLiteral(" :"), m_box);
@@ -52,7 +48,14 @@ HerdListTab::HerdListTab(const HerdListCatalog& catalog, const QString& groupBox
     row->addWidget(m_print);
     auto* boxLayout = new QVBoxLayout(m_box);
     boxLayout->addLayout(row);
-    boxLayout->addWidget(m_grid, 1);
+    for (const ListSource& source : catalog.sources) {
+        auto* grid = new QueryGrid(source.grid, m_box);
+        grid->setTitles(source.titles());
+        for (const auto& [field, decimals] : source.decimals)
+            grid->setDecimals(field, decimals);
+        boxLayout->addWidget(grid, 1);
+        m_grids.append(grid);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_box);
@@ -63,6 +66,14 @@ HerdListTab::HerdListTab(const HerdListCatalog& catalog, const QString& groupBox
     connect(m_print, &QPushButton::clicked, this, &HerdListTab::print);
 }
 
+void HerdListTab::hideGrids() {
+    m_shown = -1;
+    for (QueryGrid* grid : std::as_const(m_grids)) {
+        grid->hide();
+        grid->clearRows();
+    }
+}
+
 void HerdListTab::choose(int index) {
     if (index < 0 || index >= m_catalog.choices.size())
         return;
@@ -71,11 +82,10 @@ void HerdListTab::choose(int index) {
     if (!choice.second) {
         m_mode = -1;
         m_second->hide();
-        showRows(index, {}, choice.emptyList);
+        showRows(index, {});
         return;
     }
-    m_grid->hide();
-    m_grid->clearRows();
+    hideGrids();
     m_shell.message(QStringLiteral(" "));
     m_mode = index;
     const QStringList items = HerdList::items(*choice.second);
@@ -94,28 +104,32 @@ void HerdListTab::chooseSecond(int index) {
     if (m_mode < 0 || index < 0)
         return;
     m_second->setCurrentIndex(index);
-    showRows(m_mode, m_second->itemText(index), m_catalog.choices.at(m_mode).second->emptyList);
+    showRows(m_mode, m_second->itemText(index));
 }
 
-void HerdListTab::showRows(int choice, const QString& secondItem, const Notice& emptyList) {
-    const int rows = m_grid->display(HerdList::run(m_catalog, choice, m_shell.farm(), secondItem));
+void HerdListTab::showRows(int choice, const QString& secondItem) {
+    hideGrids();
+    QueryGrid* grid = m_grids.at(m_catalog.choices.at(choice).source);
+    const int rows = grid->display(HerdList::run(m_catalog, choice, m_shell.farm(), secondItem));
+    m_shown = choice;
     m_title = HerdList::title(m_catalog.choices.at(choice), secondItem);
-    m_grid->setExportTitle(m_title);
+    grid->setExportTitle(m_title);
     m_shell.message(HerdList::countText(rows));
-    m_grid->setVisible(rows > 0);
+    grid->setVisible(rows > 0);
     if (rows == 0)
-        Dialogs::instance().show(emptyList);
+        Dialogs::instance().show(m_catalog.choices.at(choice).emptyList);
 }
 
 void HerdListTab::print() {
-    if (m_grid->rows() == 0) {
+    QueryGrid* shown = m_shown < 0 ? nullptr : grid(m_catalog.choices.at(m_shown).source);
+    if (!shown || shown->rows() == 0) {
         Dialogs::instance().show(m_catalog.nothingToPrint);
         return;
     }
     ReportEngine engine(ReportEngine::herdProject());
     engine.setParameter(QStringLiteral("Farma"), m_shell.farm());
-    ReportPreviewDialog::run(engine, m_catalog.report, ReportData::fromModel(*m_grid->queryModel()),
-                             this);
+    ReportPreviewDialog::run(engine, m_catalog.sourceOf(m_shown).report,
+                             ReportData::fromModel(*shown->queryModel()), this);
 }
 
 void HerdListTab::reset() {
@@ -123,8 +137,7 @@ void HerdListTab::reset() {
     m_choice->setCurrentIndex(-1);
     m_second->clear();
     m_second->hide();
-    m_grid->hide();
-    m_grid->clearRows();
+    hideGrids();
     if (m_shell.message)
         m_shell.message(QStringLiteral(" "));
 }

@@ -2,6 +2,7 @@
 
 #include "common/DateText.h"
 #include "shell/Dialogs.h"
+#include "views/CardPanels.h"
 #include "views/ExpectedAction.h"
 #include "views/SowSql.h"
 #include "views/SowStatus.h"
@@ -14,33 +15,13 @@
 
 using namespace herd;
 
-namespace {
-
-QGroupBox* panel(QWidget* parent, const char* title, const char* name, QGridLayout*& grid) {
-    auto* box = new QGroupBox(QString::fromUtf8(title), parent);
-    box->setObjectName(QString::fromLatin1(name));
-    grid = new QGridLayout(box);
-    grid->setColumnStretch(8, 1);
-    return box;
-}
-
-} // namespace
-
 SowStatusTab::SowStatusTab(QWidget* parent)
     : SowTab(QStringLiteral("GroupBoxPrasniceStatus"), parent) {
     QVBoxLayout* layout = addHeader(true);
+    layout->addWidget(CardPanels::lastAction(m_box, m_fields));
+    layout->addWidget(CardPanels::housing(m_box, m_fields));
     QGridLayout* grid = nullptr;
-    layout->addWidget(panel(m_box, "posledná akcia :", "GroupBoxPoslAkcia", grid));
-    m_fields.addRow(
-        grid->parentWidget(), grid, 0,
-        {{"akcia :", "kod_akcie", 3}, {"", "nazov_akcie", 24}, {"dátum akcie", "datum_akcie", 10}});
-    layout->addWidget(panel(m_box, "ustajnenie :", "GroupBoxUstajnenie", grid));
-    m_fields.addRow(grid->parentWidget(), grid, 0,
-                    {{"ustajnenie :", "ustajnenie", 4},
-                     {"sekcia", "druhustajnenia", 11},
-                     {"", "nazov_ustajnenia", 20},
-                     {"dátum presunu", "datum_presunu", 10}});
-    layout->addWidget(panel(m_box, "očakávaná akcia :", "GroupBoxOcakAkcia", grid));
+    layout->addWidget(CardPanels::box(m_box, "očakávaná akcia :", "GroupBoxOcakAkcia", grid));
     m_fields.addRow(grid->parentWidget(), grid, 0,
                     {{"akcia :", "ocak_kod", 3},
                      {"", "ocak_nazov", 24},

@@ -6,18 +6,18 @@ namespace herd::SowPedigree {
 
 namespace {
 
-QString female(const QString& column, const QString& alias) {
-    return QStringLiteral(
-               "CONCAT(SUBSTRING(p.%1 FROM 1 FOR 2),' ',SUBSTRING(p.%1 FROM 3 FOR 2),' ',"
-               "SUBSTRING(p.%1 FROM 5 FOR 3),' ',SUBSTRING(p.%1 FROM 8 FOR 2),'  ',"
-               "SUBSTRING(p.%1 FROM 10 FOR 5)) AS %2")
-        .arg(column, alias);
+// A female identifier of 14 characters as "kk oo zzz cc  mmmmm".
+QString female(const QString& id, const QString& alias) {
+    return QStringLiteral("CONCAT(SUBSTRING(%1 FROM 1 FOR 2),' ',SUBSTRING(%1 FROM 3 FOR 2),' ',"
+                          "SUBSTRING(%1 FROM 5 FOR 3),' ',SUBSTRING(%1 FROM 8 FOR 2),'  ',"
+                          "SUBSTRING(%1 FROM 10 FOR 5)) AS %2")
+        .arg(id, alias);
 }
 
-QString male(const QString& column, const QString& alias) {
-    return QStringLiteral(
-               "CONCAT(SUBSTRING(p.%1 FROM 1 FOR 4),' ',SUBSTRING(p.%1 FROM 5 FOR 5)) AS %2")
-        .arg(column, alias);
+// A male identifier of 9 characters as "llll rrrrr".
+QString male(const QString& id, const QString& alias) {
+    return QStringLiteral("CONCAT(SUBSTRING(%1 FROM 1 FOR 4),' ',SUBSTRING(%1 FROM 5 FOR 5)) AS %2")
+        .arg(id, alias);
 }
 
 } // namespace
@@ -28,12 +28,7 @@ QSqlQuery pedigree(const SowKey& key) {
     // a row of the sow's own herd wins over one of herd '00'.
     return SowSql::run(
         QStringLiteral("SELECT t.prasnica_farma,t.datum_narodenia,") + SowSql::earNumber("t") +
-            QStringLiteral(",t.kod_krajiny_num,t.plemeno_ku,p.jedinec,") +
-            female("matka", "rmatka") + QLatin1Char(',') + male("otec", "rotec") +
-            QLatin1Char(',') + female("matka_matky", "rmatka_matky") + QLatin1Char(',') +
-            male("otec_matky", "rotec_matky") + QLatin1Char(',') +
-            female("matka_otca", "rmatka_otca") + QLatin1Char(',') +
-            male("otec_otca", "rotec_otca") +
+            QStringLiteral(",t.kod_krajiny_num,t.plemeno_ku,p.jedinec,") + ancestors() +
             QStringLiteral(",k.nazov AS nazov_krajiny,z.nazov_plemena FROM tpraspev AS t "
                            "LEFT JOIN tanimal AS p ON (p.cislo_farmy = t.cislo_farmy AND "
                            "p.jedinec = t.prasnica_farma AND "
@@ -41,6 +36,16 @@ QSqlQuery pedigree(const SowKey& key) {
             SowSql::countryAndBreedJoins() + QStringLiteral("WHERE ") + SowKey::where("t") +
             QStringLiteral(" ORDER BY p.chovatel_chov = t.chovatel_chov DESC LIMIT 1"),
         key);
+}
+
+QString ancestors(const QString& dam, const QString& sire) {
+    return female(dam, QStringLiteral("rmatka")) + QLatin1Char(',') +
+           male(sire, QStringLiteral("rotec")) + QLatin1Char(',') +
+           female(QStringLiteral("p.matka_matky"), QStringLiteral("rmatka_matky")) +
+           QLatin1Char(',') + male(QStringLiteral("p.otec_matky"), QStringLiteral("rotec_matky")) +
+           QLatin1Char(',') +
+           female(QStringLiteral("p.matka_otca"), QStringLiteral("rmatka_otca")) +
+           QLatin1Char(',') + male(QStringLiteral("p.otec_otca"), QStringLiteral("rotec_otca"));
 }
 
 } // namespace herd::SowPedigree

@@ -11,4 +11,9 @@ namespace herd::SowPedigree {
 // rmatka_otca, rotec_otca (dams "kk oo zzz cc  mmmmm", sires "llll rrrrr").
 QSqlQuery pedigree(const SowKey& key);
 
+// The six ancestor columns over the tree row p, the animal's dam and sire
+// given as SQL (the tree row's own, or what stands in for them).
+QString ancestors(const QString& dam = QStringLiteral("p.matka"),
+                  const QString& sire = QStringLiteral("p.otec"));
+
 } // namespace herd::SowPedigree
