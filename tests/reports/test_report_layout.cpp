@@ -5,6 +5,7 @@
 #include "PdfText.h"
 #include "TestDatabase.h"
 #include "batch/DayPrintout.h"
+#include "common/DateText.h"
 #include "card/EnrolmentPrintout.h"
 #include "db/Sql.h"
 #include "litter/LitterPrintout.h"
@@ -427,6 +428,37 @@ private slots:
             for (const ReportItem& item : page.items)
                 parts += item.kind == ReportItem::Kind::Row && item.row == 1;
         QVERIFY(parts >= 2);
+    }
+
+    // Every page names the farm (number and name) and the day: the farm a
+    // caller names, else the current farm.
+    void pageHeaderNamesTheFarm() {
+        Sql::exec(QStringLiteral("INSERT INTO tfarmy (Cislo_farmy, Nazov_farmy, Aktualna) VALUES "
+                                 "('100234', 'Horné Košariská', 1), ('100300', '', 0)"));
+        ReportData data;
+        data.fields = {{QStringLiteral("cislo"), QStringLiteral("Prasnica"),
+                        QMetaType::fromType<int>()}};
+        for (int r = 0; r < 90; ++r)
+            data.rows.append(QVariantList{r});
+        const auto header = [&](ReportEngine& engine) {
+            const QString path = pdf(QStringLiteral("header"));
+            engine.printToPdf(QStringLiteral("ReportVstupIns"), data, path);
+            QStringList firstLines;
+            for (const QString& page : pdfPages(path))
+                firstLines.append(page.trimmed().section(QLatin1Char('\n'), 0, 0).simplified());
+            return firstLines;
+        };
+        const QString today = DateText::dotted(QDate::currentDate());
+        ReportEngine current(ReportEngine::herdProject());
+        const QStringList pages = header(current);
+        QVERIFY(pages.size() >= 2);
+        for (const QString& line : pages)
+            QCOMPARE(line, QStringLiteral("Farma 100234 – Horné Košariská Dávka pripustení "
+                                          "Vytlačené: ") +
+                               today);
+        ReportEngine named(ReportEngine::herdProject());
+        named.setFarm(QStringLiteral("100300")); // a farm without a name
+        QVERIFY(header(named).first().startsWith(QStringLiteral("Farma 100300 Dávka")));
     }
 
     void dayPrintoutsAreReadable() {
