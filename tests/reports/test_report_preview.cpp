@@ -4,6 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "TestDatabase.h"
 #include "common/FileNames.h"
+#include "db/Config.h"
 #include "db/Sql.h"
 #include "db/Transaction.h"
 #include "reports/ReportEngine.h"
@@ -26,6 +27,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -174,6 +176,10 @@ private slots:
         }
         ReportPreviewDialog again(engine, QStringLiteral("ReportDAktOpr"), ReportData());
         QCOMPARE(again.printer()->pageLayout().orientation(), QPageLayout::Landscape);
+        // Kept for the next run in the data root's settings file.
+        const QSettings ini(Config::load().settingsPath(), QSettings::IniFormat);
+        QCOMPARE(ini.value(QStringLiteral("tlac/ReportDAktOpr_orientacia")).toString(),
+                 QStringLiteral("na sirku"));
         // Another report keeps its own page.
         ReportPreviewDialog other(engine, QStringLiteral("ReportDAktPre"), ReportData());
         QCOMPARE(other.printer()->pageLayout().orientation(), QPageLayout::Portrait);
