@@ -162,7 +162,7 @@ void BatchGridPanel::printFaulty() {
             return;
         }
         herd::ReportEngine engine(herd::ReportEngine::herdProject());
-        engine.setParameter(QStringLiteral("Farma"), QStringLiteral("Farma ") + m_state.aktFarma);
+        engine.setFarm(m_state.aktFarma);
         ReportPreviewDialog::run(engine, m_setup.faultyReport, std::move(data), this);
     } catch (const herd::SqlError& e) {
         Dialogs::error(faultyTitle, QStringLiteral("Chyba: ") + e.text());

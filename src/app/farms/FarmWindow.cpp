@@ -2,6 +2,7 @@
 
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "widgets/GridSetup.h"
 #include "widgets/UnsavedChanges.h"
 
 #include <QApplication>
@@ -60,6 +61,7 @@ FarmWindow::FarmWindow(QWidget* parent)
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    GridSetup::prepare(m_grid, QStringLiteral("Farmy"));
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setColumnWidth(2, 260);

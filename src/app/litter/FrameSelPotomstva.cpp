@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSqlQueryModel>
@@ -88,6 +89,8 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
     m_extraDate->setObjectName(QStringLiteral("DateTimePickerVrh"));
     m_extraDate->setCalendarPopup(true);
     m_extraDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_extraDate->setLocale(
+        QLocale(QLocale::Slovak, QLocale::Slovakia)); // the calendar's month names
     extraLayout->addWidget(m_extraDate);
     auto* confirm = new QPushButton(u("Potvrď"), m_extra);
     confirm->setObjectName(QStringLiteral("BitBtnPotvrd"));

@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQueryModel>
@@ -36,6 +37,7 @@ QDateEdit* datePicker(const char* name, QWidget* parent) {
     edit->setObjectName(QString::fromLatin1(name));
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    edit->setLocale(QLocale(QLocale::Slovak, QLocale::Slovakia)); // the calendar's month names
     return edit;
 }
 } // namespace

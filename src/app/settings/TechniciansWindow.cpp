@@ -2,6 +2,7 @@
 
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "widgets/GridSetup.h"
 #include "widgets/UnsavedChanges.h"
 
 #include <QEvent>
@@ -25,6 +26,7 @@ TechniciansWindow::TechniciansWindow(QWidget* parent)
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->verticalHeader()->setDefaultSectionSize(22);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    GridSetup::prepare(m_grid, Technicians::title());
     m_grid->installEventFilter(this);
     m_navigator->setObjectName(QStringLiteral("DBNavigatorTechnici"));
     auto* layout = new QVBoxLayout(this);

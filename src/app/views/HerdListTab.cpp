@@ -1,9 +1,11 @@
 #include "views/HerdListTab.h"
 
 #include "reports/ReportEngine.h"
+#include "reports/ReportError.h"
 #include "reports/ReportPreviewDialog.h"
 #include "shell/Dialogs.h"
 #include "views/HerdList.h"
+#include "widgets/GridExportMenu.h"
 #include "widgets/QueryGrid.h"
 
 #include <QComboBox>
@@ -127,9 +129,18 @@ void HerdListTab::print() {
         return;
     }
     ReportEngine engine(ReportEngine::herdProject());
-    engine.setParameter(QStringLiteral("Farma"), m_shell.farm());
-    ReportPreviewDialog::run(engine, m_catalog.sourceOf(m_shown).report,
-                             ReportData::fromModel(*shown->queryModel()), this);
+    engine.setFarm(m_shell.farm());
+    const QString report = m_catalog.sourceOf(m_shown).report;
+    ReportData data = GridExportMenu::gridData(shown);
+    try {
+        // The printout is the list as the grid shows it, titled with the chosen list.
+        ReportDefinition& layout = engine.report(report);
+        layout.printAsList(data, m_title);
+    } catch (const herd::ReportError& e) {
+        Dialogs::instance().show(e.notice());
+        return;
+    }
+    ReportPreviewDialog::run(engine, report, std::move(data), this);
 }
 
 void HerdListTab::reset() {

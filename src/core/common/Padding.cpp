@@ -24,4 +24,11 @@ QString tenthsText(double kilograms, int width) {
     return padLeftZeros(QString::number(tenths), width);
 }
 
+std::optional<double> kilogramsFromTenths(const QString& text) {
+    const QString t = text.trimmed();
+    if (!digitsOnly(t))
+        return std::nullopt;
+    return t.toLongLong() / 10.0;
+}
+
 } // namespace herd
