@@ -1,3 +1,4 @@
+#include "common/LogFile.h"
 #include "db/Session.h"
 #include "db/SqlError.h"
 #include "shell/BenchProbe.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("wgravolenta"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
     installQtTexts();
+    herd::LogFile::install(herd::Config::defaultDataRoot());
 
     QElapsedTimer shown;
     auto* splash = new SplashWindow;

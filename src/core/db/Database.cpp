@@ -7,6 +7,18 @@
 
 namespace herd {
 
+namespace {
+
+// A value of an ODBC connection string: in braces, a closing brace doubled,
+// so that no value can add attributes of its own.
+QString odbcValue(const QString& value) {
+    QString text = value;
+    text.replace(QLatin1Char('}'), QStringLiteral("}}"));
+    return QLatin1Char('{') + text + QLatin1Char('}');
+}
+
+} // namespace
+
 QSqlDatabase Database::connection() {
     return QSqlDatabase::database(connectionName(), false);
 }
@@ -37,15 +49,19 @@ void Database::open(const ConnectionSettings& settings) {
     db.setUserName(settings.user);
     db.setPassword(settings.password);
     if (odbc) {
-        db.setDatabaseName(
-            QStringLiteral("DSN=%1;DATABASE=%2").arg(settings.dsn, settings.database));
+        db.setDatabaseName(QStringLiteral("DSN=%1;DATABASE=%2")
+                               .arg(odbcValue(settings.dsn), odbcValue(settings.database)));
     } else {
         db.setDatabaseName(settings.database);
-        db.setHostName(settings.host);
-        if (!settings.socket.isEmpty())
+        if (!settings.socket.isEmpty()) {
+            // "localhost" is what makes the client take the socket; a host
+            // left in the settings would turn it to TCP.
+            db.setHostName(QStringLiteral("localhost"));
             db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + settings.socket);
-        else
+        } else {
+            db.setHostName(settings.host);
             db.setPort(settings.port);
+        }
     }
     if (!db.open()) {
         const QString text = Sql::errorText(db.lastError());

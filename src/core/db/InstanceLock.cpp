@@ -1,6 +1,9 @@
 #include "db/InstanceLock.h"
 
 #include <QDir>
+#include <QFile>
+#include <QStorageInfo>
+#include <unistd.h>
 
 namespace herd {
 
@@ -16,10 +19,26 @@ bool InstanceLock::tryLock() {
 }
 
 QString InstanceLock::refusal() const {
+    const QString root = QDir::toNativeSeparators(m_root);
+    if (m_file.error() != QLockFile::LockFailedError) {
+        // The lock file could not be written at all: say why.
+        const QStorageInfo storage(m_root);
+        if (storage.isValid() && storage.bytesAvailable() < kFullDiskBytes)
+            return QStringLiteral("Na disku s priečinkom údajov\n%1\nnie je voľné miesto.\n\n"
+                                  "Uvoľni miesto na disku a spusti program znova.")
+                .arg(root);
+        if (::access(QFile::encodeName(m_root).constData(), W_OK | X_OK) != 0 ||
+            m_file.error() == QLockFile::PermissionError)
+            return QStringLiteral("Do priečinka údajov\n%1\nnie je možné zapisovať.\n\n"
+                                  "Skontroluj jeho práva alebo nastav iný priečinok "
+                                  "(premenná WGRAVOLENTA_HOME).")
+                .arg(root);
+        return QStringLiteral("Priečinok údajov\n%1\nnie je možné uzamknúť pre program.").arg(root);
+    }
     return QStringLiteral("Program wGravolenta OŠ už pracuje s údajmi v priečinku\n%1\n\n"
                           "Druhé spustenie nad tými istými údajmi nie je možné. "
                           "Pokračuj v už otvorenom okne programu.")
-        .arg(QDir::toNativeSeparators(m_root));
+        .arg(root);
 }
 
 } // namespace herd

@@ -13,12 +13,16 @@ public:
     // False when another running process holds the data root.
     bool tryLock();
     void unlock() { m_file.unlock(); }
-    // The Slovak text shown to the second instance.
+    // The Slovak text shown when tryLock() failed: a second instance, a data
+    // root that cannot be written, or a full disk.
     QString refusal() const;
 
     static QString title() { return QStringLiteral("Spustenie programu"); }
 
 private:
+    // Less free room than this is taken as a full disk.
+    static constexpr qint64 kFullDiskBytes = 1024 * 1024;
+
     QString m_root;
     QLockFile m_file;
 };
