@@ -367,6 +367,36 @@ private slots:
                  qPrintable(inFile.refusal()));
         QVERIFY(lock.tryLock());
     }
+
+    // A full disk is told as such, not as a second instance.
+    void fullDiskIsToldAsSuch() {
+        QTemporaryDir mountPoint;
+        const auto mount = [&](const QStringList& args) {
+            QProcess p;
+            p.start(args.first(), args.mid(1));
+            return p.waitForFinished(10000) && p.exitCode() == 0;
+        };
+        if (!mount({QStringLiteral("mount"), QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                    QStringLiteral("-o"), QStringLiteral("size=256k"), QStringLiteral("tmpfs"),
+                    mountPoint.path()}))
+            QSKIP("no small file system can be mounted here");
+        const QString root = mountPoint.path() + QStringLiteral("/home");
+        QDir().mkpath(root);
+        QFile filler(mountPoint.path() + QStringLiteral("/filler"));
+        filler.open(QIODevice::WriteOnly);
+        while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
+        }
+        filler.close();
+        QString text;
+        try {
+            Session session(Config::load(root));
+            session.start();
+        } catch (const SqlError& e) {
+            text = e.text();
+        }
+        mount({QStringLiteral("umount"), mountPoint.path()});
+        QVERIFY2(text.contains(QStringLiteral("nie je voľné miesto")), qPrintable(text));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPrivateServer)

@@ -1,8 +1,9 @@
 #include "db/InstanceLock.h"
 
+#include "db/OwnerOnly.h"
+
 #include <QDir>
 #include <QFile>
-#include <QStorageInfo>
 #include <unistd.h>
 
 namespace herd {
@@ -22,11 +23,9 @@ QString InstanceLock::refusal() const {
     const QString root = QDir::toNativeSeparators(m_root);
     if (m_file.error() != QLockFile::LockFailedError) {
         // The lock file could not be written at all: say why.
-        const QStorageInfo storage(m_root);
-        if (storage.isValid() && storage.bytesAvailable() < kFullDiskBytes)
-            return QStringLiteral("Na disku s priečinkom údajov\n%1\nnie je voľné miesto.\n\n"
-                                  "Uvoľni miesto na disku a spusti program znova.")
-                .arg(root);
+        const QString full = OwnerOnly::fullDisk(m_root);
+        if (!full.isEmpty())
+            return full;
         if (::access(QFile::encodeName(m_root).constData(), W_OK | X_OK) != 0 ||
             m_file.error() == QLockFile::PermissionError)
             return QStringLiteral("Do priečinka údajov\n%1\nnie je možné zapisovať.\n\n"

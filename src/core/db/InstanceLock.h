@@ -20,9 +20,6 @@ public:
     static QString title() { return QStringLiteral("Spustenie programu"); }
 
 private:
-    // Less free room than this is taken as a full disk.
-    static constexpr qint64 kFullDiskBytes = 1024 * 1024;
-
     QString m_root;
     QLockFile m_file;
 };

@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -17,12 +19,30 @@ QString reason() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// Less free room than this is taken as a full disk.
+constexpr qint64 kFullDiskBytes = 1024 * 1024;
+
 [[noreturn]] void refuseFolder(const QString& path, const QString& why) {
+    const QString full = fullDisk(path);
+    if (!full.isEmpty())
+        throw SqlError(full);
     throw SqlError(QStringLiteral("Priečinok %1 nie je možné pripraviť: %2")
                        .arg(QDir::toNativeSeparators(path), why));
 }
 
 } // namespace
+
+QString fullDisk(const QString& path) {
+    QString existing = QDir(path).absolutePath();
+    while (!QFileInfo::exists(existing) && existing != QLatin1String("/"))
+        existing = QFileInfo(existing).path();
+    const QStorageInfo storage(existing);
+    if (!storage.isValid() || storage.bytesAvailable() >= kFullDiskBytes)
+        return {};
+    return QStringLiteral("Na disku s priečinkom údajov\n%1\nnie je voľné miesto.\n\n"
+                          "Uvoľni miesto na disku a spusti program znova.")
+        .arg(QDir::toNativeSeparators(path));
+}
 
 void makeFolder(const QString& path) {
     if (!QDir().mkpath(path))
@@ -32,6 +52,9 @@ void makeFolder(const QString& path) {
         refuseFolder(path, reason());
     if (::access(local.constData(), W_OK | X_OK) != 0)
         refuseFolder(path, QStringLiteral("nie je doň možné zapisovať"));
+    const QString full = fullDisk(path);
+    if (!full.isEmpty())
+        throw SqlError(full);
 }
 
 void makeOwnFolder(const QString& path) {

@@ -17,6 +17,10 @@ void makeFolder(const QString& path);
 // that nobody else can have prepared it.
 void makeOwnFolder(const QString& path);
 
+// The Slovak text for a full disk under the path (its nearest existing
+// folder), empty when there is room.
+QString fullDisk(const QString& path);
+
 // Sets a file to 0600 when it exists.
 void restrictFile(const QString& path);
 
