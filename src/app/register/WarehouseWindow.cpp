@@ -226,13 +226,16 @@ void WarehouseWindow::chooseType(int type) {
 }
 
 void WarehouseWindow::exportPeriod() {
+    // The box of written types fills while the export runs and stays until
+    // another activity is chosen.
     m_written->clear();
     m_written->show();
-    const herd::WarehouseExport::Result result =
-        herd::WarehouseExport::run(m_config, m_from->date(), m_to->date(), m_progress);
-    for (const QString& line : result.typeLines)
-        m_written->appendPlainText(line);
+    m_written->repaint();
+    const herd::WarehouseExport::Result result = herd::WarehouseExport::run(
+        m_config, m_from->date(), m_to->date(), m_progress, [this](const QString& line) {
+            m_written->appendPlainText(line);
+            m_written->repaint();
+        });
     for (const Notice& notice : result.notices)
         Dialogs::instance().show(notice);
-    m_written->hide();
 }

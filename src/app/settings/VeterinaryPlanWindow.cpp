@@ -28,8 +28,15 @@ void fill(QComboBox* combo, const QList<VeterinaryPlan::Choice>& choices) {
         combo->addItem(name, value);
 }
 
+// A stored value the list lacks (a housing kind this farm does not have) is
+// added as it is, so that saving another field keeps it.
 void select(QComboBox* combo, const QString& value) {
-    combo->setCurrentIndex(qMax(0, combo->findData(value)));
+    int index = combo->findData(value);
+    if (index < 0 && !value.isEmpty()) {
+        combo->addItem(value, value);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(qMax(0, index));
 }
 } // namespace
 

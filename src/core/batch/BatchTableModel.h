@@ -57,6 +57,10 @@ signals:
     void batchChanged();
     // The database refused a cell typed into the grid (its message).
     void writeFailed(const QString& text);
+    // A typed value no cell of the column may hold (too long, a control
+    // character) was not written: the cell's own message and the value as
+    // typed, for the grid to offer for correction.
+    void valueRefused(const QModelIndex& index, const QString& message, const QVariant& typed);
 
 private:
     void changed();

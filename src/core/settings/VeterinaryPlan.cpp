@@ -28,8 +28,10 @@ QList<PlannedAction> VeterinaryPlan::list() {
 }
 
 QList<VeterinaryPlan::Choice> VeterinaryPlan::housings() {
-    // One entry per housing name: the sections of one kind share it.
-    return choices(QStringLiteral("SELECT MIN(ustajnenie), nazov FROM cdruhustajnenia "
+    // One entry per housing kind, stored by its name: the sections of one
+    // kind share it, and a name means the same on every farm (a section
+    // code would not).
+    return choices(QStringLiteral("SELECT nazov, nazov FROM cdruhustajnenia "
                                   "GROUP BY nazov ORDER BY MIN(ustajnenie)"));
 }
 
