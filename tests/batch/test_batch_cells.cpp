@@ -41,11 +41,16 @@ std::optional<QVariant> enrolmentCell(const QString& column, const QVariant& typ
 }
 
 std::optional<QVariant> litterCell(const QString& column, const QVariant& typed) {
-    QVariantMap row{{"Prasnica_farma", "00001"},   {"Chovatel_chov", "01"},
-                    {"Datum_oprasenia", farrowed}, {"Kod_charVrh", "1"},
-                    {"Vsetky_nar", "12"},          {"Zivo_nar", "11"},
-                    {"Pocet_dochov", "10"},        {"Hmotnost_vrhu_dochov", "68.5"},
-                    {"Datum_odstavu", farrowed.addDays(28)}, {"Kod_VyV", "2"}};
+    QVariantMap row{{"Prasnica_farma", "00001"},
+                    {"Chovatel_chov", "01"},
+                    {"Datum_oprasenia", farrowed},
+                    {"Kod_charVrh", "1"},
+                    {"Vsetky_nar", "12"},
+                    {"Zivo_nar", "11"},
+                    {"Pocet_dochov", "10"},
+                    {"Hmotnost_vrhu_dochov", "68.5"},
+                    {"Datum_odstavu", farrowed.addDays(28)},
+                    {"Kod_VyV", "2"}};
     row.insert(column, typed);
     const CellVerdict v = LitterCells::check(column, BatchRow(1, row));
     return v.good() ? std::optional(v.value) : std::nullopt;
@@ -109,9 +114,10 @@ int digits(double value) {
 }
 
 QString verdict(const char* table, const char* key, int id) {
-    return Sql::value(QStringLiteral("SELECT CONCAT(status_zaznamu, ERR_oznam) FROM %1 WHERE %2 = ?")
-                          .arg(QLatin1String(table), QLatin1String(key)),
-                      {id})
+    return Sql::value(
+               QStringLiteral("SELECT CONCAT(status_zaznamu, ERR_oznam) FROM %1 WHERE %2 = ?")
+                   .arg(QLatin1String(table), QLatin1String(key)),
+               {id})
         .toString();
 }
 
@@ -163,8 +169,8 @@ private slots:
         QTest::addColumn<Normalise>("normalise");
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("typed");
-        const QStringList values{"685",  "150.0", "1500", "68,5", "162.0", "162", " 7", "07", "1",
-                                 " 14",  "99",    "100",  "0",    "abc",   "2.5", "",   "J01"};
+        const QStringList values{"685", "150.0", "1500", "68,5", "162.0", "162", " 7", "07", "1",
+                                 " 14", "99",    "100",  "0",    "abc",   "2.5", "",   "J01"};
         for (const Kind& k : kinds())
             for (const CellRule& r : k.rules) {
                 if (r.kind == CellRule::Kind::Date)
@@ -189,16 +195,22 @@ private slots:
     void litterWeights_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("tenths") << "685" << "68.5";
-        QTest::newRow("tenths of 150 kg") << "1500" << "150.0";
-        QTest::newRow("162.0 keeps its point") << "162.0" << "162.0";
-        QTest::newRow("decimal comma") << "68,5" << "68.5";
-        QTest::newRow("whole kilograms below 150") << "68" << "68";
+        QTest::newRow("tenths") << "685"
+                                << "68.5";
+        QTest::newRow("tenths of 150 kg") << "1500"
+                                          << "150.0";
+        QTest::newRow("162.0 keeps its point") << "162.0"
+                                               << "162.0";
+        QTest::newRow("decimal comma") << "68,5"
+                                       << "68.5";
+        QTest::newRow("whole kilograms below 150") << "68"
+                                                   << "68";
     }
     void litterWeights() {
         QFETCH(QString, typed);
         QFETCH(QString, kept);
-        const std::optional<QVariant> once = litterCell(QStringLiteral("Hmotnost_vrhu_dochov"), typed);
+        const std::optional<QVariant> once =
+            litterCell(QStringLiteral("Hmotnost_vrhu_dochov"), typed);
         QVERIFY(once);
         QCOMPARE(once->toString(), kept);
     }
@@ -208,11 +220,10 @@ private slots:
     void rulesFitTheirColumns_data() {
         QTest::addColumn<CellRule>("rule");
         QTest::addColumn<QString>("batchTable");
-        const QList<std::pair<const char*, const char*>> tables{
-            {"enrolment", "davka_zar"},
-            {"mating", "davka_ins"},
-            {"litter", "davka_vrh"},
-            {"offspring", "davka_pot"}};
+        const QList<std::pair<const char*, const char*>> tables{{"enrolment", "davka_zar"},
+                                                                {"mating", "davka_ins"},
+                                                                {"litter", "davka_vrh"},
+                                                                {"offspring", "davka_pot"}};
         const QList<Kind> all = kinds();
         for (int i = 0; i < all.size(); ++i)
             for (const CellRule& r : all[i].rules)
@@ -277,7 +288,9 @@ private slots:
         add("breed not digits", "Plemeno_KU", "\"q\"", "* Nekorektne uvedené plemeno !");
         add("performance control 11", "Prasnica_vKU", "11", "* Prípustná hodnota údaja - 0,1 !");
         add("teats over wide", "Cecky", " 145", "* Nekorektne uvedené cecky !");
-        add("control character in the farm of origin", "Farma_povodu", "SK\x01" "12",
+        add("control character in the farm of origin", "Farma_povodu",
+            "SK\x01"
+            "12",
             "* Nekorektne uvedená farma pôvodu !");
         add("carriage return in the register number", "Prasnica_KrCislo", "12\r",
             "* Nekorektne uvedená prasnica !");
@@ -289,7 +302,8 @@ private slots:
         QVariantMap row = EnrolmentRows::sow(QStringLiteral("00123"));
         row.insert(column, typed);
         EnrolmentRows::insert({row});
-        const int id = Sql::value(QStringLiteral("SELECT MAX(davka_zar_ID) FROM davka_zar")).toInt();
+        const int id =
+            Sql::value(QStringLiteral("SELECT MAX(davka_zar_ID) FROM davka_zar")).toInt();
         EnrolmentBatch batch;
         refusedByCheck(batch, "davka_zar", "davka_zar_ID", id, message,
                        {"tpraspev", "tanimal", "tprashist", "dos1"});
@@ -301,7 +315,8 @@ private slots:
         QVariantMap row = EnrolmentRows::sow(QStringLiteral("00123"));
         row.insert(QStringLiteral("Prasnica_farma"), QStringLiteral("00999"));
         EnrolmentRows::insert({row});
-        const int id = Sql::value(QStringLiteral("SELECT MAX(davka_zar_ID) FROM davka_zar")).toInt();
+        const int id =
+            Sql::value(QStringLiteral("SELECT MAX(davka_zar_ID) FROM davka_zar")).toInt();
         EnrolmentBatch batch;
         refusedByCheck(batch, "davka_zar", "davka_zar_ID", id, EnrolmentBatch::registerTaken(),
                        {"tpraspev", "tanimal", "tprashist", "dos1"});
@@ -345,7 +360,8 @@ private slots:
         QTest::newRow("count 2.5") << "Pocet_REIns" << QVariant("2.5") << count;
         QTest::newRow("count -1") << "Pocet_REIns" << QVariant("-1") << count;
         QTest::newRow("sow with a control character")
-            << "Prasnica_farma" << QVariant("1\x01") << QString::fromUtf8("* Nekorektne uvedená prasnica !");
+            << "Prasnica_farma" << QVariant("1\x01")
+            << QString::fromUtf8("* Nekorektne uvedená prasnica !");
         QTest::newRow("boar line not digits")
             << "Linia_kanca" << QVariant("33a1")
             << QString::fromUtf8("* Nekorektne uvedená línia kanca !");
@@ -363,8 +379,7 @@ private slots:
         Sql::exec(QStringLiteral("UPDATE tpraspev SET datum_narodenia = ?"), {born});
         MatingFixture::boar("3301", "00001");
         const int id = MatingFixture::row("00001", mated);
-        Sql::exec(QStringLiteral("UPDATE davka_ins SET %1 = ? WHERE davka_ins_ID = ?")
-                      .arg(column),
+        Sql::exec(QStringLiteral("UPDATE davka_ins SET %1 = ? WHERE davka_ins_ID = ?").arg(column),
                   {typed, id});
         MatingBatch batch;
         refusedByCheck(batch, "davka_ins", "davka_ins_ID", id, message,
@@ -375,25 +390,27 @@ private slots:
         QTest::addColumn<QString>("column");
         QTest::addColumn<QVariant>("typed");
         QTest::addColumn<QString>("message");
-        const QString bornAll = QString::fromUtf8("* Nekorektne uvedený počet Všetkých narodených !");
+        const QString bornAll =
+            QString::fromUtf8("* Nekorektne uvedený počet Všetkých narodených !");
         const QString weight = QString::fromUtf8("* Nekorektne uvedená hmotnosť vrhu !");
         QTest::newRow("born 1000") << "Vsetky_nar" << QVariant("1000") << bornAll;
         QTest::newRow("born 40000") << "Vsetky_nar" << QVariant("40000") << bornAll;
         QTest::newRow("born abc") << "Vsetky_nar" << QVariant("abc") << bornAll;
         QTest::newRow("born 2.5") << "Vsetky_nar" << QVariant("2.5") << bornAll;
-        QTest::newRow("reared 100") << "Pocet_dochov" << QVariant("100")
-                                    << QString::fromUtf8("* Nekorektne uvedený počet Dochovaných !");
-        QTest::newRow("weight 100000000") << "Hmotnost_vrhu_dochov" << QVariant("100000000")
-                                          << weight;
+        QTest::newRow("reared 100")
+            << "Pocet_dochov" << QVariant("100")
+            << QString::fromUtf8("* Nekorektne uvedený počet Dochovaných !");
+        QTest::newRow("weight 100000000")
+            << "Hmotnost_vrhu_dochov" << QVariant("100000000") << weight;
         QTest::newRow("weight 1e3") << "Hmotnost_vrhu_dochov" << QVariant("1e3") << weight;
-        QTest::newRow("weight 10000 tenths") << "Hmotnost_vrhu_dochov" << QVariant("10000")
-                                             << weight;
+        QTest::newRow("weight 10000 tenths")
+            << "Hmotnost_vrhu_dochov" << QVariant("10000") << weight;
         QTest::newRow("sow with a control character")
             << "Prasnica_farma" << QVariant("00001\x1b")
             << QString::fromUtf8("* Nekorektne uvedená prasnica !");
-        QTest::newRow("character over wide") << "Kod_charVrh" << QVariant("11")
-                                             << QString::fromUtf8(
-                                                    "* Nekorektne uvedený charekter vrhu - 1,2,3,4 !");
+        QTest::newRow("character over wide")
+            << "Kod_charVrh" << QVariant("11")
+            << QString::fromUtf8("* Nekorektne uvedený charekter vrhu - 1,2,3,4 !");
         QTest::newRow("farrowed before her birth")
             << "Datum_oprasenia" << QVariant(born.addDays(-1)) << LitterBatch::beforeBirth();
     }
@@ -413,9 +430,9 @@ private slots:
         }
         const int id = r.insert();
         if (column != QLatin1String("Datum_oprasenia"))
-            Sql::exec(QStringLiteral("UPDATE davka_vrh SET %1 = ? WHERE davka_vrh_ID = ?")
-                          .arg(column),
-                      {typed, id});
+            Sql::exec(
+                QStringLiteral("UPDATE davka_vrh SET %1 = ? WHERE davka_vrh_ID = ?").arg(column),
+                {typed, id});
         LitterBatch batch;
         refusedByCheck(batch, "davka_vrh", "davka_vrh_ID", id, message,
                        {"tprasopr", "tpraspev", "tprashist", "tanimal", "dos22", "dos23"});
@@ -426,15 +443,22 @@ private slots:
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("teats");
         QTest::addColumn<QString>("message");
-        QTest::newRow("ear number over wide") << "12345678" << "3" << "14"
-                                              << QString::fromUtf8("* Nekorektne uvedené ušné číslo !");
+        QTest::newRow("ear number over wide")
+            << "12345678"
+            << "3"
+            << "14" << QString::fromUtf8("* Nekorektne uvedené ušné číslo !");
         QTest::newRow("ear number with a control character")
-            << "20\x01" << "3" << "14" << QString::fromUtf8("* Nekorektne uvedené ušné číslo !");
+            << "20\x01"
+            << "3"
+            << "14" << QString::fromUtf8("* Nekorektne uvedené ušné číslo !");
         QTest::newRow("category not a category")
-            << "20" << "x" << "14"
-            << QString::fromUtf8("* Nekorektne uvedená kategória - 3,4,6,7,9 !");
-        QTest::newRow("teats with a control character") << "20" << "3" << "1\x01"
-                                          << QString::fromUtf8("* Nekorektne uvedený počet cecok !");
+            << "20"
+            << "x"
+            << "14" << QString::fromUtf8("* Nekorektne uvedená kategória - 3,4,6,7,9 !");
+        QTest::newRow("teats with a control character")
+            << "20"
+            << "3"
+            << "1\x01" << QString::fromUtf8("* Nekorektne uvedený počet cecok !");
     }
     void hostileOffspring() {
         QFETCH(QString, ear);
@@ -446,7 +470,8 @@ private slots:
         OffspringBatch batch;
         QVERIFY(batch.create(m_farm, std::nullopt).done);
         OffspringFixture::fill("44410", farrowed, 1, ear, category, teats);
-        const int id = Sql::value(QStringLiteral("SELECT MIN(davka_pot_ID) FROM davka_pot")).toInt();
+        const int id =
+            Sql::value(QStringLiteral("SELECT MIN(davka_pot_ID) FROM davka_pot")).toInt();
         const QStringList herdTables{"tpotpev", "tpotpoh", "tanimal", "dpotoms"};
         const QStringList before = tableSnapshot(herdTables);
         try {
