@@ -85,7 +85,7 @@ WarehouseWindow::WarehouseWindow(herd::Config config, herd::Progress progress, Q
     typesBox->setObjectName(QStringLiteral("GroupBoxTypyDat"));
     auto* typesLayout = new QVBoxLayout(typesBox);
     typesLayout->addWidget(m_types);
-    typesLayout->addWidget(m_written);
+    typesLayout->addWidget(m_written, 0, Qt::AlignTop);
     m_written->setObjectName(QStringLiteral("MemoTypy"));
     m_written->setReadOnly(true);
     m_written->setMaximumHeight(140);
@@ -170,6 +170,7 @@ void WarehouseWindow::chooseActivity(int activity) {
     m_activities->setCurrentIndex(activity);
     m_types->clearSelection();
     m_types->setCurrentRow(-1);
+    m_types->show();
     m_written->hide();
     if (activity == BrowseAll) {
         m_types->parentWidget()->show();
@@ -226,9 +227,11 @@ void WarehouseWindow::chooseType(int type) {
 }
 
 void WarehouseWindow::exportPeriod() {
-    // The box of written types fills while the export runs and stays until
-    // another activity is chosen.
+    // The box of written types (in the types' group, without their list)
+    // fills while the export runs and stays until another activity is chosen.
     m_written->clear();
+    m_types->hide();
+    m_types->parentWidget()->show();
     m_written->show();
     m_written->repaint();
     const herd::WarehouseExport::Result result = herd::WarehouseExport::run(
