@@ -117,6 +117,7 @@ void VeterinaryPlanWindow::showEvent(QShowEvent* event) {
     m_loading = true;
     try {
         fill(m_housing, VeterinaryPlan::housings());
+        m_housingChoices = m_housing->count();
         fill(m_action, VeterinaryPlan::actions());
     } catch (const herd::SqlError& e) {
         Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
@@ -147,6 +148,8 @@ void VeterinaryPlanWindow::showRecord() {
     const PlannedAction a = m_row >= 0 ? m_rows[m_row] : PlannedAction{};
     m_name->setText(a.name);
     m_vaccine->setText(a.vaccine);
+    while (m_housing->count() > m_housingChoices)
+        m_housing->removeItem(m_housing->count() - 1);
     select(m_housing, a.housing);
     select(m_action, a.action);
     m_day->setValue(a.day);
