@@ -201,6 +201,12 @@ private slots:
         QVERIFY(!window.post());
         QCOMPARE(m_dialogs->texts(),
                  QStringList{QStringLiteral("Názov úkonu musí byť vyplnený !")});
+        m_dialogs->shown.clear();
+        window.nameEdit()->setText(QStringLiteral("Vakcinácia\x01"));
+        QVERIFY(!window.post());
+        QCOMPARE(m_dialogs->texts(),
+                 QStringList{
+                     QStringLiteral("Názov úkonu ani vakcína nesmú obsahovať riadiace znaky !")});
     }
 
     void breedsAreReadOnly() {

@@ -1,5 +1,6 @@
 #include "settings/VeterinaryPlan.h"
 
+#include "batch/CellRule.h"
 #include "db/Sql.h"
 
 namespace herd {
@@ -44,6 +45,10 @@ std::optional<Notice> VeterinaryPlan::check(PlannedAction& action) {
     action.vaccine = action.vaccine.trimmed();
     if (action.name.isEmpty())
         return Notice::error(title(), QStringLiteral("Názov úkonu musí byť vyplnený !"));
+    if (CellRules::hasControl(action.name) || CellRules::hasControl(action.vaccine))
+        return Notice::error(title(),
+                             QStringLiteral("Názov úkonu ani vakcína nesmú obsahovať riadiace "
+                                            "znaky !"));
     if (action.day < 0 || action.day > 999)
         return Notice::error(title(), QStringLiteral("Deň aplikácie musí byť od 0 do 999 !"));
     return std::nullopt;
