@@ -93,13 +93,10 @@ bool BatchTableModel::setData(const QModelIndex& index, const QVariant& typed, i
         return true;
     // What the column can never hold is not written: the check would refuse
     // it anyway, and the database would refuse it in its own words.
-    if (rule && rule->kind != CellRule::Kind::Date) {
-        const QString text = typed.toString();
-        const int length = int(value.toString().size());
-        if (CellRules::hasControl(text) || (rule->width > 0 && length > rule->width)) {
-            emit valueRefused(index, rule->message, typed);
-            return false;
-        }
+    if (const QString message = refusal({{m_columns.at(index.column()), typed}});
+        !message.isEmpty()) {
+        emit valueRefused(index, message, typed);
+        return false;
     }
     // Written at once, without reading the batch again: the grid keeps its place.
     BatchRow& row = m_rows[index.row()];
@@ -118,6 +115,20 @@ bool BatchTableModel::setData(const QModelIndex& index, const QVariant& typed, i
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
     emit batchChanged();
     return true;
+}
+
+QString BatchTableModel::refusal(const QVariantMap& values) const {
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const CellRule* rule = m_table.rule(it.key());
+        if (!rule || rule->kind == CellRule::Kind::Date || it.value().isNull())
+            continue;
+        const QString text = it.value().toString();
+        const qsizetype length =
+            rule->kind == CellRule::Kind::Text ? text.size() : text.trimmed().size();
+        if (CellRules::hasControl(text) || (rule->width > 0 && length > rule->width))
+            return rule->message;
+    }
+    return {};
 }
 
 int BatchTableModel::indexOf(int id) const {

@@ -45,6 +45,11 @@ public:
     const BatchRow& row(int index) const { return m_rows.at(index); }
     int indexOf(int id) const;
 
+    // The cell's message for the first value no cell of its column may hold
+    // (longer than the column's rule allows, a control character); empty
+    // when every value can be written.
+    QString refusal(const QVariantMap& values) const;
+
     // Reads the batch table again.
     void reload();
     // Writes a new row; returns its index.
