@@ -190,6 +190,7 @@ private slots:
         QTRY_COMPARE(m_dialogs->texts(), QStringList{"Nekorektne uvedená línia kanca !"});
         QTRY_VERIFY(openEditor(g));
         QCOMPARE(openEditor(g)->text(), typed);
+        shoot(&panel, QStringLiteral("grid-over-long-kept.png"));
         QCOMPARE(g->currentIndex().column(), 4);
         QCOMPARE(batchRow("SELECT Linia_kanca FROM davka_ins"), QStringLiteral("3301"));
     }
