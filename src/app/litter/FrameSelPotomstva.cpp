@@ -1,6 +1,7 @@
 #include "litter/FrameSelPotomstva.h"
 
 #include "batch/BatchChoiceTabs.h"
+#include "batch/BatchGridTyping.h"
 #include "batch/BatchSteps.h"
 #include "batch/BatchTableModel.h"
 #include "db/SqlError.h"
@@ -125,7 +126,6 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
     m_piglets->setModel(m_model);
     m_piglets->setSelectionMode(QAbstractItemView::SingleSelection);
     m_piglets->horizontalHeader()->setStretchLastSection(true);
-    m_piglets->installEventFilter(this);
     GridSetup::prepare(m_piglets, u("Selektované potomstvo"));
     right->addWidget(m_piglets, 1);
     m_navigator = new RecordNavigator(group);
@@ -163,11 +163,9 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
     connect(m_model, &herd::BatchTableModel::writeFailed, this, [](const QString& text) {
         Dialogs::error(OffspringBatch::editTitle(), QStringLiteral("Chyba: ") + text);
     });
-    connect(m_piglets->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
-                if (hint == QAbstractItemDelegate::SubmitModelCache)
-                    QTimer::singleShot(0, this, &FrameSelPotomstva::moveToNextColumn);
-            });
+    // DBGridUscKeyDown: Enter moves to the next column, from the last back to the first.
+    new BatchGridTyping(m_piglets, m_model, firstTyped, int(OffspringBatch::columns().size()),
+                        OffspringBatch::editTitle());
     m_extra->hide();
     hideLists();
 }
@@ -324,28 +322,6 @@ bool FrameSelPotomstva::DBGridUscColExit(const QModelIndex& cell) {
         return false;
     }
     return true;
-}
-
-bool FrameSelPotomstva::eventFilter(QObject* watched, QEvent* event) {
-    // DBGridUscKeyDown: Enter moves to the next column, from the last back to the first.
-    if (watched == m_piglets && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-            m_piglets->currentIndex().isValid()) {
-            moveToNextColumn();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void FrameSelPotomstva::moveToNextColumn() {
-    const QModelIndex at = m_piglets->currentIndex();
-    if (!at.isValid())
-        return;
-    const int last = firstTyped + int(OffspringBatch::columns().size()) - 1;
-    const int next = at.column() >= firstTyped && at.column() < last ? at.column() + 1 : firstTyped;
-    m_piglets->setCurrentIndex(m_model->index(at.row(), next));
 }
 
 void FrameSelPotomstva::onNavigator(int which) {

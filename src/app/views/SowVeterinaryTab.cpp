@@ -244,7 +244,12 @@ void SowVeterinaryTab::chooseAction(int index) {
     m_chosen = SowVeterinary::ukonOf(m_choice->itemText(index));
     m_date->setEnabled(true);
     m_confirm->setEnabled(false);
+    // Each action starts with an empty date, the cursor at its start: the
+    // masked field would otherwise keep the previous action's date and
+    // swallow what is typed after it.
+    m_date->clear();
     m_date->setFocus();
+    m_date->setCursorPosition(0);
 }
 
 void SowVeterinaryTab::confirm() {

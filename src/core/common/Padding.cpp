@@ -8,8 +8,9 @@
 namespace herd {
 
 bool digitsOnly(const QString& text) {
-    return !text.isEmpty() &&
-           std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
 }
 
 QString padLeftZeros(const QString& value, int width) {

@@ -18,7 +18,7 @@ inline constexpr int Enterprise = 3;
 inline constexpr int EarNumber = 7;
 } // namespace Width
 
-// True for a non-empty text of decimal digits only.
+// True for a non-empty text of the digits 0 to 9 only (no other script's digits).
 bool digitsOnly(const QString& text);
 
 // Left-pads a code with zeros to its width, after trimming surrounding blanks.
