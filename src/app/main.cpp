@@ -1,5 +1,6 @@
 #include "db/Session.h"
 #include "db/SqlError.h"
+#include "shell/Application.h"
 #include "shell/BenchProbe.h"
 #include "shell/DemoFarmStart.h"
 #include "shell/Dialogs.h"
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
     }
     QElapsedTimer started;
     started.start();
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("wgravolenta"));
     QApplication::setApplicationVersion(QStringLiteral("3.0")); // also in --version above
     installQtTexts();

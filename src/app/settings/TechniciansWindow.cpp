@@ -2,6 +2,7 @@
 
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 #include "widgets/UnsavedChanges.h"
 
 #include <QEvent>
@@ -76,7 +77,7 @@ void TechniciansWindow::reload(const QString& select) {
     try {
         m_rows = Technicians::list();
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(windowTitle(), e);
         m_rows.clear();
     }
     m_grid->setRowCount(m_rows.size());
@@ -119,7 +120,7 @@ bool TechniciansWindow::post() {
         }
         Technicians::save(row, original);
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(windowTitle(), e);
         return false;
     }
     reload(row.code);
@@ -162,7 +163,7 @@ void TechniciansWindow::onNavigator(RecordNavigator::Button which) {
         try {
             Technicians::remove(m_rows[row].code);
         } catch (const herd::SqlError& e) {
-            Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+            FailureBox::show(windowTitle(), e);
         }
         reload();
         break;

@@ -15,6 +15,17 @@ bool Database::isOpen() {
     return connection().isOpen();
 }
 
+bool Database::isAlive() {
+    if (!isOpen())
+        return false;
+    try {
+        Sql::exec(QStringLiteral("SELECT 1"));
+        return true;
+    } catch (const SqlError& e) {
+        return !e.connectionLost();
+    }
+}
+
 void Database::close() {
     QSqlDatabase db = connection();
     if (db.isOpen())
