@@ -2,6 +2,7 @@
 
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 #include "widgets/UnsavedChanges.h"
 
 #include <QApplication>
@@ -246,7 +247,7 @@ bool FarmWindow::prepare(Mode mode) {
             m_combo->setCurrentIndex(-1);
         }
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
         return false;
     }
 
@@ -323,7 +324,7 @@ bool FarmWindow::post() {
             return false;
         }
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
         return false;
     }
     setEditing(false);
@@ -346,7 +347,7 @@ void FarmWindow::removeCurrent() {
         FarmRegistry::remove(number);
         reload(next);
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
     }
 }
 
@@ -382,7 +383,7 @@ void FarmWindow::onNavigator(RecordNavigator::Button which) {
         try {
             reload();
         } catch (const herd::SqlError& e) {
-            Dialogs::error(windowName, e.text());
+            FailureBox::show(windowName, e);
         }
         return;
     case RecordNavigator::Count:
@@ -417,7 +418,7 @@ void FarmWindow::chooseEntry(int index) {
     try {
         reload(number);
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
     }
 }
 
