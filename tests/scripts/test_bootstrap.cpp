@@ -32,36 +32,59 @@ private slots:
         QTest::addColumn<bool>("policyThere");
         QTest::addColumn<QString>("missing"); // packages dpkg-query reports as not installed
         QTest::addColumn<int>("aptStatus");
+        QTest::addColumn<QString>("client");  // libmariadb3's version before the run
+        QTest::addColumn<bool>("upgradable"); // apt-get can install a newer one
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("policy there, install") << true << "zlib1g-dev" << 0 << 0;
-        QTest::newRow("no policy, install") << false << "zlib1g-dev xvfb" << 0 << 0;
-        QTest::newRow("everything installed") << false << "" << 0 << 0;
-        QTest::newRow("policy there, install fails") << true << "zlib1g-dev" << 100 << 100;
-        QTest::newRow("no policy, install fails") << false << "zlib1g-dev" << 100 << 100;
+        const QString good = QStringLiteral("1:10.11.19-0+deb12u1");
+        const QString old = QStringLiteral("1:10.11.18-0+deb12u1");
+        QTest::newRow("policy there, install") << true << "zlib1g-dev" << 0 << good << true << 0;
+        QTest::newRow("no policy, install") << false << "zlib1g-dev xvfb" << 0 << good << true << 0;
+        QTest::newRow("everything installed") << false << "" << 0 << good << true << 0;
+        QTest::newRow("policy there, install fails")
+            << true << "zlib1g-dev" << 100 << good << true << 100;
+        QTest::newRow("no policy, install fails")
+            << false << "zlib1g-dev" << 100 << good << true << 100;
+        // The point release's client library reads dates wrongly: upgraded,
+        // or the run fails when no source offers a newer one.
+        QTest::newRow("old client library upgraded") << false << "" << 0 << old << true << 0;
+        QTest::newRow("old client library stays") << false << "" << 0 << old << false << 1;
     }
     void exitsAndLeavesThePolicyAsFound() {
         QFETCH(bool, policyThere);
         QFETCH(QString, missing);
         QFETCH(int, aptStatus);
+        QFETCH(QString, client);
+        QFETCH(bool, upgradable);
         QFETCH(int, exitCode);
+        const bool upgrade = client.contains(QLatin1String("10.11.18"));
 
         QTemporaryDir dir;
         const QString bin = dir.filePath(QStringLiteral("bin"));
         QVERIFY(QDir().mkpath(bin));
         const QString policy = dir.filePath(QStringLiteral("policy-rc.d"));
         const QString log = dir.filePath(QStringLiteral("apt.log"));
+        const QString version = dir.filePath(QStringLiteral("libmariadb3.version"));
+        {
+            QFile f(version);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(client.toUtf8());
+        }
         const QByteArray ownPolicy = "#!/bin/sh\n# the machine's own\nexit 0\n";
         if (policyThere)
             writeStub(policy, ownPolicy.mid(10)); // the stub adds the "#!/bin/sh\n"
         writeStub(bin + QStringLiteral("/dpkg-query"),
                   "for a; do pkg=$a; done\n" // the package is the last argument
+                  "case \"$*\" in *Version*) cat \"$VERSION_FILE\"; exit 0;; esac\n"
                   "for p in $MISSING; do [ \"$p\" = \"$pkg\" ] && exit 1; done\n"
                   "printf 'install ok installed'\n");
         // Records each call and whether the policy forbids starting services meanwhile.
         writeStub(bin + QStringLiteral("/apt-get"),
                   "if [ -x \"$BOOTSTRAP_POLICY_RC_D\" ]; then \"$BOOTSTRAP_POLICY_RC_D\"; "
                   "p=$?; else p=none; fi\n"
-                  "echo \"$* policy=$p\" >>\"$APT_LOG\"\nexit $APT_STATUS\n");
+                  "echo \"$* policy=$p\" >>\"$APT_LOG\"\n"
+                  "case \"$* $UPGRADABLE\" in *libmariadb3*yes) "
+                  "echo 1:10.11.19-0+deb12u1 >\"$VERSION_FILE\";; esac\n"
+                  "exit $APT_STATUS\n");
         writeStub(bin + QStringLiteral("/sudo"), "exec \"$@\"\n");
 
         QProcess process;
@@ -71,6 +94,8 @@ private slots:
         env.insert(QStringLiteral("MISSING"), missing);
         env.insert(QStringLiteral("APT_LOG"), log);
         env.insert(QStringLiteral("APT_STATUS"), QString::number(aptStatus));
+        env.insert(QStringLiteral("VERSION_FILE"), version);
+        env.insert(QStringLiteral("UPGRADABLE"), upgradable ? "yes" : "no");
         process.setProcessEnvironment(env);
         process.start(QStringLiteral("/bin/sh"),
                       {QStringLiteral(WG_SOURCE_DIR "/scripts/bootstrap")});
@@ -78,7 +103,12 @@ private slots:
         QCOMPARE(process.exitCode(), exitCode);
 
         const QList<QByteArray> calls = read(log).split('\n');
-        if (missing.isEmpty()) {
+        if (upgrade) {
+            // Fresh lists first, then the library with the rest.
+            QVERIFY2(calls.value(0).startsWith("update"), calls.value(0).constData());
+            QVERIFY2(calls.value(calls.size() - 2).contains("libmariadb3"), read(log).constData());
+            QCOMPARE(process.readAllStandardError().contains("reads dates wrongly"), !upgradable);
+        } else if (missing.isEmpty()) {
             QVERIFY(!QFile::exists(log)); // nothing to install: apt-get never called
         } else {
             const QByteArray install = calls.value(calls.size() - 2);
