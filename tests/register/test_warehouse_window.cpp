@@ -127,7 +127,7 @@ private slots:
         m_dialogs->answers = {false};
         m_window->chooseType(matings);
         QCOMPARE(m_dialogs->asked.size(), 1);
-        QVERIFY(m_dialogs->asked.first().contains(QStringLiteral("3 dokladov")));
+        QVERIFY(m_dialogs->asked.first().contains(QStringLiteral("3 doklady")));
         QCOMPARE(Sql::value(QStringLiteral("SELECT COUNT(*) FROM dos3")).toInt(), 3);
 
         m_dialogs->answers = {true};

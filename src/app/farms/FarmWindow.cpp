@@ -2,6 +2,7 @@
 
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 #include "widgets/GridSetup.h"
 #include "widgets/UnsavedChanges.h"
 
@@ -248,7 +249,7 @@ bool FarmWindow::prepare(Mode mode) {
             m_combo->setCurrentIndex(-1);
         }
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
         return false;
     }
 
@@ -325,7 +326,7 @@ bool FarmWindow::post() {
             return false;
         }
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
         return false;
     }
     setEditing(false);
@@ -348,7 +349,7 @@ void FarmWindow::removeCurrent() {
         FarmRegistry::remove(number);
         reload(next);
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
     }
 }
 
@@ -384,7 +385,7 @@ void FarmWindow::onNavigator(RecordNavigator::Button which) {
         try {
             reload();
         } catch (const herd::SqlError& e) {
-            Dialogs::error(windowName, e.text());
+            FailureBox::show(windowName, e);
         }
         return;
     case RecordNavigator::Count:
@@ -419,7 +420,7 @@ void FarmWindow::chooseEntry(int index) {
     try {
         reload(number);
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
     }
 }
 

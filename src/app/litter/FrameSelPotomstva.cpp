@@ -7,6 +7,7 @@
 #include "db/SqlError.h"
 #include "litter/OffspringPrintout.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 #include "widgets/GridSetup.h"
 #include "widgets/QueryGrid.h"
 #include "widgets/RecordNavigator.h"
@@ -201,7 +202,7 @@ void FrameSelPotomstva::startEditing() {
         }
         m_batch.clear();
     } catch (const herd::SqlError& e) {
-        Dialogs::error(t.editTitle, QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(t.editTitle, e);
         return;
     }
     hideLists();
@@ -241,7 +242,7 @@ void FrameSelPotomstva::create(const std::optional<herd::ExtraLitter>& extra) {
         for (const herd::Notice& n : outcome.notices)
             Dialogs::instance().show(n);
     } catch (const herd::SqlError& e) {
-        Dialogs::error(OffspringBatch::createTitle(), OffspringBatch::createFailed() + e.text());
+        FailureBox::show(OffspringBatch::createTitle(), e, OffspringBatch::createFailed());
     }
     showLists();
 }
@@ -265,7 +266,7 @@ void FrameSelPotomstva::showLists() {
     try {
         m_litters->display(OffspringBatch::litters(m_state.aktFarma));
     } catch (const herd::SqlError& e) {
-        Dialogs::error(OffspringBatch::editTitle(), QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(OffspringBatch::editTitle(), e);
         m_litters->clearRows();
     }
     m_litters->resizeColumnsToContents();

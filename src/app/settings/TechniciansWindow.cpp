@@ -2,6 +2,7 @@
 
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 #include "widgets/GridSetup.h"
 #include "widgets/UnsavedChanges.h"
 
@@ -78,7 +79,7 @@ void TechniciansWindow::reload(const QString& select) {
     try {
         m_rows = Technicians::list();
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(windowTitle(), e);
         m_rows.clear();
     }
     m_grid->setRowCount(m_rows.size());
@@ -121,7 +122,7 @@ bool TechniciansWindow::post() {
         }
         Technicians::save(row, original);
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(windowTitle(), e);
         return false;
     }
     reload(row.code);
@@ -164,7 +165,7 @@ void TechniciansWindow::onNavigator(RecordNavigator::Button which) {
         try {
             Technicians::remove(m_rows[row].code);
         } catch (const herd::SqlError& e) {
-            Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+            FailureBox::show(windowTitle(), e);
         }
         reload();
         break;

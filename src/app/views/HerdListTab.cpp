@@ -4,6 +4,7 @@
 #include "reports/ReportError.h"
 #include "reports/ReportPreviewDialog.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 #include "views/HerdList.h"
 #include "widgets/GridExportMenu.h"
 #include "widgets/QueryGrid.h"
@@ -63,9 +64,14 @@ HerdListTab::HerdListTab(const HerdListCatalog& catalog, const QString& groupBox
     layout->addWidget(m_box);
     reset();
 
-    connect(m_choice, &QComboBox::activated, this, &HerdListTab::choose);
-    connect(m_second, &QComboBox::activated, this, &HerdListTab::chooseSecond);
-    connect(m_print, &QPushButton::clicked, this, &HerdListTab::print);
+    // A failure of the database is shown in a box and the tab stays usable.
+    const QString title = QStringLiteral("Zoznamy");
+    connect(m_choice, &QComboBox::activated, this,
+            [this, title](int index) { FailureBox::guard(title, [&] { choose(index); }); });
+    connect(m_second, &QComboBox::activated, this,
+            [this, title](int index) { FailureBox::guard(title, [&] { chooseSecond(index); }); });
+    connect(m_print, &QPushButton::clicked, this,
+            [this, title] { FailureBox::guard(title, [&] { print(); }); });
 }
 
 void HerdListTab::hideGrids() {

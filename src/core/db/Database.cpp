@@ -3,6 +3,7 @@
 #include "db/Sql.h"
 #include "db/SqlError.h"
 
+#include <QDate>
 #include <QSqlError>
 
 namespace herd {
@@ -25,6 +26,17 @@ QSqlDatabase Database::connection() {
 
 bool Database::isOpen() {
     return connection().isOpen();
+}
+
+bool Database::isAlive() {
+    if (!isOpen())
+        return false;
+    try {
+        Sql::exec(QStringLiteral("SELECT 1"));
+        return true;
+    } catch (const SqlError& e) {
+        return !e.connectionLost();
+    }
 }
 
 void Database::close() {
@@ -68,13 +80,29 @@ void Database::open(const ConnectionSettings& settings) {
         remove();
         throw SqlError(text);
     }
-    prepareSession(db);
+    try {
+        prepareSession(db);
+    } catch (const SqlError&) {
+        remove();
+        throw;
+    }
 }
 
 void Database::prepareSession(const QSqlDatabase& db) {
     Sql::exec(db, QStringLiteral("SET NAMES utf8mb4"));
     Sql::exec(db, QStringLiteral("SET SESSION sql_mode = 'STRICT_TRANS_TABLES,"
                                  "ERROR_FOR_DIVISION_BY_ZERO,NO_ENGINE_SUBSTITUTION'"));
+    // Every statement with values is prepared; a client library that reads
+    // their dates wrongly (libmariadb3 1:10.11.18 gives every DATE invalid)
+    // would have the batches weigh and write wrong dates. No work on it.
+    const QDate probe(2000, 1, 2);
+    const QVariant read =
+        Sql::value(db, QStringLiteral("SELECT CAST(? AS DATE)"), {QStringLiteral("2000-01-02")});
+    if (read.toDate() != probe)
+        throw SqlError(QStringLiteral("Klientská knižnica databázy číta dátumy chybne (%1 namiesto "
+                                      "2000-01-02). Aktualizujte ju (v Debiane 12 balík "
+                                      "libmariadb3 na verziu 1:10.11.19 alebo novšiu).")
+                           .arg(read.toString()));
 }
 
 } // namespace herd
