@@ -9,6 +9,7 @@
 #include "litter/FrameNahlPrip.h"
 #include "litter/FrameNahlVrhu.h"
 #include "litter/FrameSelPotomstva.h"
+#include "measurement/FrameMerVU.h"
 #include "register/WarehouseWindow.h"
 #include "settings/BoarLinesWindow.h"
 #include "settings/BreedingWindow.h"
@@ -135,6 +136,8 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_content->setFrame(QStringLiteral("FrameNahlVrhu"), m_litters);
     m_offspring = new FrameSelPotomstva(m_state, m_status->progress());
     m_content->setFrame(QStringLiteral("FrameSelPotomstva"), m_offspring);
+    m_measurement = new FrameMerVU;
+    m_content->setFrame(QStringLiteral("FrameMerVU"), m_measurement);
 
     buildMenus();
     buildToolBar();
@@ -446,6 +449,20 @@ void MainWindow::onNodeChosen(TreePane::Tree tree, QTreeWidgetItem* item) {
         categoryNodeChosen(item);
     else if (tree == TreePane::VrhListok)
         litterSheetNodeChosen(item);
+    else if (tree == TreePane::MerVU)
+        measurementNodeChosen(item);
+}
+
+void MainWindow::measurementNodeChosen(QTreeWidgetItem* item) {
+    const QString text = item->text(0);
+    if (text != u("Spracovanie merania") && text != u("Export dát"))
+        return;
+    m_content->hideFrames();
+    m_content->showFrame(QStringLiteral("FrameMerVU"));
+    if (text == u("Spracovanie merania"))
+        m_measurement->showMeasurement();
+    else
+        m_measurement->showExport();
 }
 
 void MainWindow::categoryNodeChosen(QTreeWidgetItem* item) {

@@ -13,6 +13,7 @@ class FarmWindow;
 class FrameNahlPrip;
 class FrameNahlVrhu;
 class FrameSelPotomstva;
+class FrameMerVU;
 class FormAktPrasnica;
 class HandbookWindow;
 class WarehouseWindow;
@@ -73,6 +74,7 @@ private:
     void onNodeChosen(TreePane::Tree tree, QTreeWidgetItem* item);
     void categoryNodeChosen(QTreeWidgetItem* item);
     void litterSheetNodeChosen(QTreeWidgetItem* item);
+    void measurementNodeChosen(QTreeWidgetItem* item);
 
     herd::ConnectionSettings m_settings;
     herd::ShellState m_state;
@@ -89,6 +91,7 @@ private:
     FrameNahlPrip* m_matings = nullptr;
     FrameNahlVrhu* m_litters = nullptr;
     FrameSelPotomstva* m_offspring = nullptr;
+    FrameMerVU* m_measurement = nullptr;
     QHash<Module, QAction*> m_moduleActions;
     HandbookWindow* m_handbook = nullptr;
     WarehouseWindow* m_warehouse = nullptr;
