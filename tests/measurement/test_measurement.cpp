@@ -3,6 +3,7 @@
 #include "TestDatabase.h"
 #include "db/Sql.h"
 #include "db/SqlError.h"
+#include "measurement/DeliveryFileGenerator.h"
 #include "measurement/MeasurementBatch.h"
 #include "measurement/MeasurementDocument.h"
 
@@ -218,6 +219,26 @@ private slots:
                                                 "nezmestí do 2 znakov")}));
         QTemporaryDir dir;
         QCOMPARE(MeasurementDocument::printToPdf(dir.filePath("d.pdf")).kind, Notice::Kind::Error);
+    }
+
+    // A generated file of the farm's offspring: the known animals pair, the
+    // unknown one does not, the repeated line is a duplicate.
+    void generatedFileFeedsTheSteps() {
+        TestDatabase db;
+        herdRecords();
+        int known = 0;
+        const QByteArray file = DeliveryFileGenerator::generate(
+            {QStringLiteral("900001"), 10, 1, 1, 7, QStringLiteral("07.03.08")}, &known);
+        QCOMPARE(known, 2);
+        QCOMPARE(MeasurementBatch::importBytes(file).kind, Notice::Kind::Information);
+        QCOMPARE(rows("SELECT COUNT(*) FROM os53a"), QStringList({"4"}));
+        QCOMPARE(MeasurementBatch::state(), MeasurementBatch::State::Duplicates);
+        QCOMPARE(MeasurementBatch::deleteLaterDuplicates(), 1);
+        QCOMPARE(MeasurementBatch::pair().kind, Notice::Kind::Information);
+        QCOMPARE(rows("SELECT uscisl FROM (" + MeasurementBatch::pairedSql(true) + ") d"),
+                 QStringList({"1234500", "5432107"}));
+        QCOMPARE(rows("SELECT COUNT(*) FROM (" + MeasurementBatch::pairedSql(false) + ") d"),
+                 QStringList({"1"}));
     }
 
     void cliRunsTheSteps() {
