@@ -108,3 +108,9 @@ CREATE TABLE IF NOT EXISTS t_os53 (
     medz VARCHAR(2) NULL,
     inf CHAR(2) NULL
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_slovak_ci;
+
+-- Pairing finds a measured animal's litter and offspring record by the dam
+-- and the date of birth, across farms (the delivery file names the herd by
+-- region, district and plant, not by farm number).
+CREATE INDEX IF NOT EXISTS ix_tpotpev_dam ON tpotpev (prasnica_farma, datum_oprasenia);
+CREATE INDEX IF NOT EXISTS ix_tpotpoh_dam ON tpotpoh (prasnica_farma, datum_oprasenia, usne_cislo);

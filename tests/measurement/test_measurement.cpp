@@ -162,6 +162,21 @@ private slots:
                  QString::fromUtf8("Nie sú vytvorené žiadne merania !"));
     }
 
+    // A dam with two litters on the animal's birthday (two farms) is refused
+    // in words, and the batch stays unpaired.
+    void pairingRefusesAmbiguousLitters() {
+        TestDatabase db;
+        herdRecords();
+        Sql::exec("INSERT INTO tpotpev (cislo_farmy,chovatel_chov,prasnica_farma,chovatel_kraj,"
+                  "chovatel_okres,chovatel_zavod,datum_oprasenia) VALUES ('900002','01','54321',"
+                  "'06','02','005','2008-01-01')");
+        MeasurementBatch::importBytes(group + animalA);
+        QCOMPARE(MeasurementBatch::pair().text,
+                 QString::fromUtf8("Dávka sa nedá spárovať: matka 54321, narodené 01.01.2008, "
+                                   "ušné číslo 1234500 má v databáze viac vrhov alebo potomkov !"));
+        QCOMPARE(rows("SELECT sthybr FROM os53a"), QStringList({"00000000"}));
+    }
+
     void interruptedAttachChangesNothing() {
         TestDatabase db;
         herdRecords();

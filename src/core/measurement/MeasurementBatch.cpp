@@ -224,6 +224,21 @@ Notice MeasurementBatch::pair() {
                        "o.zavod = z.chovatel_zavod AND o.matka = z.prasnica_farma AND "
                        "o.dnar = z.datum_oprasenia");
     try {
+        // A litter or offspring record found twice is refused in words
+        // before the statement would fail on it.
+        QSqlQuery twice = Sql::exec(
+            QStringLiteral(
+                "SELECT o.matka, o.dnar, o.uscisl FROM os53a o WHERE "
+                "(SELECT COUNT(*) FROM tpotpev z WHERE %1) > 1 OR "
+                "(SELECT COUNT(*) FROM tpotpoh z WHERE %1 AND o.uscisl = z.usne_cislo) > 1 "
+                "ORDER BY o.os53a_id LIMIT 1")
+                .arg(litter));
+        if (twice.next())
+            return Notice::error(title, u("Dávka sa nedá spárovať: matka %1, narodené %2, ušné "
+                                          "číslo %3 má v databáze viac vrhov alebo potomkov !")
+                                            .arg(twice.value(0).toString(),
+                                                 DateText::dotted(twice.value(1).toDate()),
+                                                 twice.value(2).toString()));
         Transaction transaction;
         Sql::exec(QStringLiteral("UPDATE os53a o SET "
                                  "chov = (SELECT z.chovatel_chov FROM tpotpev z WHERE %1),"
