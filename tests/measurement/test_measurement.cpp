@@ -146,6 +146,22 @@ private slots:
                  QString::fromUtf8("Dávka nameraných údajov obsahuje neúplné údaje !"));
         QCOMPARE(MeasurementBatch::measurementRows(), 0);
 
+        // A correction wider than its column or an unreadable date is refused.
+        const int id = rows("SELECT os53a_id FROM os53a WHERE uscisl = '2222200'").first().toInt();
+        QCOMPARE(MeasurementBatch::correct(id, "sthybr", "123456789").text,
+                 QString::fromUtf8("Údaj „123456789“ je dlhší ako 8 znakov."));
+        QCOMPARE(MeasurementBatch::correct(id, "dnar", "31.02.2008").text,
+                 QString::fromUtf8("Dátum „31.02.2008“ sa nedá prečítať."));
+        for (const auto& [column, value] :
+             {std::pair{"chov", "02"}, std::pair{"sthybr", "12000000"}, std::pair{"linot", "1234"},
+              std::pair{"regot", "56789"}, std::pair{"strvyr", "12"},
+              std::pair{"dpre", "16.03.2008"}})
+            QCOMPARE(MeasurementBatch::correct(id, column, value).text, QString());
+        QCOMPARE(rows("SELECT CONCAT(chov,sthybr,linot,regot,strvyr,dpre) FROM os53a WHERE "
+                      "uscisl = '2222200'"),
+                 QStringList({"0212000000123456789122008-03-16"}));
+        QCOMPARE(rows("SELECT COUNT(*) FROM (" + MeasurementBatch::incompleteSql() + ") d"),
+                 QStringList({"0"}));
         Sql::exec("DELETE FROM os53a WHERE uscisl = '2222200'");
         QCOMPARE(MeasurementBatch::attach().text,
                  QString::fromUtf8("Dávka je pripojená k meraniu !"));

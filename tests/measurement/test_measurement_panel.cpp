@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,12 +55,26 @@ private slots:
         shoot(&frame, "i21-meranie-duplicity.png");
 
         Sql::exec("DELETE FROM os53a WHERE porc = '003'");
+        Sql::exec("DELETE FROM tpotpoh WHERE usne_cislo = '5432107'");
         frame.run(3, 0);
         QCOMPARE(dialogs.texts().last(),
                  QString::fromUtf8("Korektné spárovanie dávky s databázou !"));
         frame.run(3, 1);
-        QCOMPARE(grid->rows(), 2);
+        QCOMPARE(grid->rows(), 1);
         shoot(&frame, "i21-meranie-sparovane.png");
+        // The unpaired piglet's teats typed in the correction grid; a value
+        // too wide is refused and not stored.
+        frame.run(3, 3);
+        auto* correction = frame.findChild<QTableWidget*>("DBGridOprava");
+        QCOMPARE(correction->rowCount(), 1);
+        QTableWidgetItem* teats = correction->item(0, 14);
+        QCOMPARE(correction->horizontalHeaderItem(14)->text(), QString("Str"));
+        teats->setText("123");
+        QCOMPARE(dialogs.texts().last(), QString::fromUtf8("Údaj „123“ je dlhší ako 2 znaky."));
+        shoot(&frame, "i21-meranie-oprava.png");
+        correction->item(0, 14)->setText("12");
+        QCOMPARE(Sql::value("SELECT strvyr FROM os53a WHERE uscisl = '5432107'").toString(),
+                 QString("12"));
         frame.run(3, 4);
         QCOMPARE(dialogs.texts().last(), QString::fromUtf8("Dávka je pripojená k meraniu !"));
 

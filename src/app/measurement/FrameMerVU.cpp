@@ -1,5 +1,6 @@
 #include "measurement/FrameMerVU.h"
 
+#include "common/DateText.h"
 #include "db/Config.h"
 #include "db/Sql.h"
 #include "db/SqlError.h"
@@ -21,7 +22,9 @@
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace herd;
 
@@ -104,6 +107,10 @@ FrameMerVU::FrameMerVU(QWidget* parent)
     m_grid = new QueryGrid(QStringLiteral("DBGridMeranie"), m_workArea);
     m_grid->setTitles(gridTitles);
     work->addWidget(m_grid, 1);
+    m_correction = new QTableWidget(m_workArea);
+    m_correction->setObjectName(QStringLiteral("DBGridOprava"));
+    work->addWidget(m_correction, 1);
+    connect(m_correction, &QTableWidget::itemChanged, this, &FrameMerVU::corrected);
     auto* buttons = new QHBoxLayout;
     m_delete = new QPushButton(u("Zrušiť záznam"), m_workArea);
     m_delete->setObjectName(QStringLiteral("ButtonZrusit"));
@@ -191,6 +198,8 @@ void FrameMerVU::chooseOption(int option) {
 
 void FrameMerVU::hideWorkArea() {
     m_workArea->hide();
+    m_correction->hide();
+    m_grid->show();
     m_grid->clearRows();
     m_listSql.clear();
 }
@@ -284,8 +293,7 @@ void FrameMerVU::run(int option, int item) {
                                    : u(" Zoznam nespárovaných údajov dávky "),
                          sql, true);
             } else if (item == 3) {
-                showList(u(" Vytvorená dávka /oprava"), MeasurementBatch::incompleteSql(), false,
-                         true);
+                showCorrection();
             } else if (item == 4) {
                 if (dialogs.ask(title, u("Pripojiť dávku k vytvorenému meraniu ? ")))
                     dialogs.show(MeasurementBatch::attach());
@@ -348,14 +356,88 @@ void FrameMerVU::printList() {
     }
 }
 
-void FrameMerVU::deleteRow() {
-    const QModelIndex index = m_grid->currentIndex();
-    if (!index.isValid())
+void FrameMerVU::showCorrection() {
+    static const QList<std::pair<QString, QString>> shown = {
+        {"podnik", "Pod"},       {"okres", "Okr"},
+        {"zavod", "Zav"},        {"chov", "Chov"},
+        {"mersk", "MSk"},        {"dmer", u("Merané")},
+        {"porc", u("PorČ")},     {"matka", "Matka"},
+        {"dnar", u("Narodené")}, {"uscisl", u("Uš.Číslo")},
+        {"pohl", "Kat"},         {"sthybr", "StHybr"},
+        {"linot", "LinOt"},      {"regot", "RegOt"},
+        {"strvyr", "Str"},       {"dpre", "Predaj"},
+        {"hmotn", "Hmot"},       {"sl1", "Sl1"},
+        {"sl2", "Sl2"},          {"sl3", "Sl3"},
+        {"pig1", "pig1"},        {"pig2", "pig2"},
+        {"pigsv", "pigSv"},      {"hmc", u("HMČ")}};
+    m_filling = true;
+    m_correction->clear();
+    m_correction->setColumnCount(int(shown.size()));
+    QStringList headers;
+    for (const auto& column : shown)
+        headers.append(column.second);
+    m_correction->setHorizontalHeaderLabels(headers);
+    QSqlQuery q = Sql::exec(MeasurementBatch::incompleteSql());
+    int row = 0;
+    m_correction->setRowCount(0);
+    while (q.next()) {
+        m_correction->insertRow(row);
+        for (int c = 0; c < shown.size(); ++c) {
+            const QString field = shown.at(c).first;
+            const QVariant value = q.value(field);
+            auto* item = new QTableWidgetItem(value.metaType().id() == QMetaType::QDate
+                                                  ? DateText::dotted(value.toDate())
+                                                  : value.toString());
+            item->setData(Qt::UserRole, q.value(QStringLiteral("os53a_id")));
+            item->setData(Qt::UserRole + 1, field);
+            const bool editable = std::any_of(MeasurementBatch::correctable().cbegin(),
+                                              MeasurementBatch::correctable().cend(),
+                                              [&](const auto& e) { return e.first == field; });
+            if (!editable)
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            m_correction->setItem(row, c, item);
+        }
+        ++row;
+    }
+    m_filling = false;
+    m_correction->resizeColumnsToContents();
+    m_workTitle->setText(u(" Vytvorená dávka /oprava"));
+    m_grid->hide();
+    m_correction->show();
+    m_report->hide();
+    m_delete->show();
+    m_workArea->show();
+}
+
+void FrameMerVU::corrected(QTableWidgetItem* item) {
+    if (m_filling)
         return;
-    const QVariant id = m_grid->queryModel()->record(index.row()).value(QStringLiteral("OS53A_ID"));
+    const Notice notice = MeasurementBatch::correct(
+        item->data(Qt::UserRole).toInt(), item->data(Qt::UserRole + 1).toString(), item->text());
+    if (notice.kind == Notice::Kind::Error) {
+        Dialogs::instance().show(notice);
+        showCorrection(); // back to what is stored
+    }
+}
+
+void FrameMerVU::deleteRow() {
+    QVariant id;
+    if (m_correction->isVisible()) {
+        if (QTableWidgetItem* item = m_correction->currentItem())
+            id = item->data(Qt::UserRole);
+    } else if (m_grid->currentIndex().isValid()) {
+        id = m_grid->queryModel()
+                 ->record(m_grid->currentIndex().row())
+                 .value(QStringLiteral("OS53A_ID"));
+    }
+    if (!id.isValid())
+        return;
     try {
         Sql::exec(QStringLiteral("DELETE FROM os53a WHERE OS53A_ID = ?"), {id});
-        m_grid->display(Sql::execScrollable(m_listSql));
+        if (m_correction->isVisible())
+            showCorrection();
+        else
+            m_grid->display(Sql::execScrollable(m_listSql));
     } catch (const SqlError& e) {
         Dialogs::error(u("Rušenie duplicít údajov"), e.text());
     }

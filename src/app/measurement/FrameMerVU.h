@@ -9,6 +9,8 @@ class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class QTableWidget;
+class QTableWidgetItem;
 class QueryGrid;
 
 // The own-performance measurement frame: the tab "Meranie" (the batch from
@@ -35,6 +37,9 @@ private:
     void hideWorkArea();
     void printList();
     void deleteRow();
+    // "zobrazenie /oprava dávky": the incomplete rows in the editable grid.
+    void showCorrection();
+    void corrected(QTableWidgetItem* item);
 
     QTabWidget* m_tabs;
     QGroupBox* m_group;
@@ -45,6 +50,8 @@ private:
     QWidget* m_workArea;
     QLabel* m_workTitle;
     QueryGrid* m_grid;
+    QTableWidget* m_correction;
+    bool m_filling = false;
     QPushButton* m_report;
     QPushButton* m_delete;
     QListWidget* m_exportList;

@@ -56,7 +56,7 @@ struct LineError {
 
 QString widthChecked(const QString& value, int width) {
     if (value.size() > width)
-        throw LineError{u("údaj „%1“ je dlhší ako %2 znaky").arg(value).arg(width)};
+        throw LineError{u("údaj „%1“ je dlhší ako %2").arg(value, DeliveryFile::widthText(width))};
     return value;
 }
 
@@ -85,6 +85,11 @@ QString weight(const QString& field) {
 }
 
 } // namespace
+
+QString DeliveryFile::widthText(int width) {
+    const char* noun = width == 1 ? "znak" : width >= 2 && width <= 4 ? "znaky" : "znakov";
+    return QString::number(width) + QLatin1Char(' ') + QLatin1String(noun);
+}
 
 QString DeliveryFile::decode(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);

@@ -56,6 +56,8 @@ public:
     // An integer in tenths as a decimal text ("125" -> "12.5"); empty when
     // the field is not a whole number.
     static QString tenths(const QString& field);
+    // "1 znak", "3 znaky", "7 znakov": a column's width in words.
+    static QString widthText(int width);
     // The lean-meat share "dd,d" ("55,3" -> "55.3"); empty when malformed.
     static QString share(const QString& field);
 };

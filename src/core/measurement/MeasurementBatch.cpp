@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace herd {
 
@@ -255,6 +256,43 @@ Notice MeasurementBatch::pair() {
         return Notice::error(title, u("Nekorektné spárovanie dávky s databázou: ") + e.text());
     }
     return Notice::information(title, u("Korektné spárovanie dávky s databázou !"));
+}
+
+const QList<std::pair<QString, int>>& MeasurementBatch::correctable() {
+    static const QList<std::pair<QString, int>> list = {
+        {"chov", 2},   {"matka", 5}, {"dnar", 0},  {"uscisl", 7}, {"pohl", 1},
+        {"sthybr", 8}, {"linot", 4}, {"regot", 5}, {"strvyr", 2}, {"dpre", 0}};
+    return list;
+}
+
+Notice MeasurementBatch::correct(int id, const QString& column, const QString& text) {
+    const QString title = u("Zobrazenie /oprava dávky");
+    const auto it = std::find_if(correctable().cbegin(), correctable().cend(),
+                                 [&](const auto& c) { return c.first == column; });
+    if (it == correctable().cend())
+        return Notice::error(title, u("Stĺpec %1 sa nedá opraviť.").arg(column));
+    const QString value = text.trimmed();
+    QVariant stored;
+    if (it->second == 0 && !value.isEmpty()) {
+        const QDate date = DateText::typed(value);
+        if (!date.isValid())
+            return Notice::error(title, u("Dátum „%1“ sa nedá prečítať.").arg(value));
+        stored = DateText::iso(date);
+    } else if (!value.isEmpty()) {
+        if (value.size() > it->second)
+            return Notice::error(
+                title,
+                u("Údaj „%1“ je dlhší ako %2.").arg(value, DeliveryFile::widthText(it->second)));
+        stored = value;
+    }
+    try {
+        // The column name comes from the fixed list above.
+        Sql::exec(QStringLiteral("UPDATE os53a SET %1 = ? WHERE OS53A_ID = ?").arg(it->first),
+                  {stored.isValid() ? stored : QVariant(QMetaType::fromType<QString>()), id});
+    } catch (const SqlError& e) {
+        return Notice::error(title, e.text());
+    }
+    return {};
 }
 
 void MeasurementBatch::attachRows(const std::function<void()>& fault) {

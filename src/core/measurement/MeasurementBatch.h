@@ -53,6 +53,13 @@ public:
     static Notice refusal(const QString& title);
     // "spárovanie dávky s databázou".
     static Notice pair();
+    // "zobrazenie /oprava dávky": the columns the user may correct, with
+    // their widths (0 for a date).
+    static const QList<std::pair<QString, int>>& correctable();
+    // Stores a corrected value of one batch row; an error notice (nothing
+    // stored) when it is wider than its column or not a date. An empty
+    // text stores no value (NULL).
+    static Notice correct(int id, const QString& column, const QString& text);
     // "pripojenie dávky k meraniu": all or nothing.
     static Notice attach();
     // The attach's statements, in one transaction; `fault` is run between its
