@@ -31,13 +31,13 @@ struct Field {
     int width; // 0: as stored
 };
 const Field documentFields[] = {
-    {"podnik", 0}, {"okres", 0}, {"zavod", 0},  {"chov", 0},   {"mersk", 0}, {"dmer", 0},
-    {"zmena", 0},  {"denm", 2},  {"mesm", 2},   {"sthybr", 0}, {"porc", 0},  {"us", 5},
-    {"sp", 2},     {"pohl", 0},  {"denn", 2},   {"mesn", 2},   {"linot", 0}, {"regot", 0},
-    {"matka", 0},  {"chlin", 0}, {"linsk", 0},  {"hm", 3},     {"s1", 2},    {"s2", 2},
-    {"s3", 2},     {"ph1", 3},   {"hal", 0},    {"p1", 2},     {"p2", 2},    {"psv", 2},
-    {"hc", 3},     {"ev", 2},    {"strvyr", 0}, {"denp", 2},   {"mesp", 2},  {"medz", 0},
-    {"inf", 0}};
+    {"podnik", 0}, {"okres", 0},  {"zavod", 0},  {"chov", 0},   {"mersk", 0}, {"dmer", 0},
+    {"zmena", 0},  {"denm", 2},   {"mesm", 2},   {"sthybr", 0}, {"porc", 0},  {"us", 5},
+    {"sp", 2},     {"pohl", 0},   {"denn", 2},   {"mesn", 2},   {"linot", 0}, {"regot", 0},
+    {"matka", 0},  {"chlin", 0},  {"linsk", 0},  {"hm", 3},     {"s1", 2},    {"s2", 2},
+    {"s3", 2},     {"ph1", 3},    {"hal", 0},    {"p1", 2},     {"p2", 2},    {"psv", 2},
+    {"hc", 3},     {"ev", 2},     {"strvyr", 0}, {"denp", 2},   {"mesp", 2},  {"medz", 0},
+    {"inf", 0},    {"skupina", 0}};
 
 QString text(const QSqlQuery& q, const char* column) {
     return q.value(QLatin1String(column)).toString();
@@ -130,6 +130,10 @@ MeasurementDocument::Rows MeasurementDocument::rows() {
             DateText::mm(dpre),
             q.value(QStringLiteral("medz")).toString(),
             text(q, "inf"),
+            // The group caption: measuring group, date, farm and herd as read.
+            u("%1, %2, %3 %4 %5 %6")
+                .arg(text(q, "mersk"), DateText::dotted(dmer), text(q, "podnik"), text(q, "okres"),
+                     text(q, "zavod"), text(q, "chov")),
         };
         result.data.rows.append(values);
     }
@@ -140,9 +144,9 @@ QStringList MeasurementDocument::lines(const ReportData& data) {
     QStringList list;
     for (const QVariantList& row : data.rows) {
         QStringList parts;
-        // The key columns and `zmena` stand in the group caption, not the line
-        // (but the farm and herd open it).
-        for (int i = 0; i < row.size(); ++i) {
+        // The measuring group, its date and `zmena` stand in the group
+        // caption (the last field), not the line; the farm and herd open it.
+        for (int i = 0; i + 1 < row.size(); ++i) {
             if (i == 4 || i == 5 || i == 6)
                 continue;
             parts.append(row.at(i).toString());
