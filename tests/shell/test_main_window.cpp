@@ -1,6 +1,7 @@
 // The main window as its user drives it: modules, frames, connect and
 // disconnect, the start-up box and the exit.
 #include "ScriptedDialogs.h"
+#include "Shots.h"
 #include "TestDatabase.h"
 #include "db/Database.h"
 #include "db/Sql.h"
@@ -13,6 +14,7 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -193,6 +195,32 @@ private slots:
         QTreeWidget* tree = m_window->treePane()->tree(TreePane::VrhListok);
         tree->setCurrentItem(new QTreeWidgetItem(tree, {text}));
         QCOMPARE(m_window->content()->visibleFrame(), frame);
+    }
+
+    void measurementNodesShowTheirTab_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tab");
+        QTest::newRow("processing") << "Spracovanie merania"
+                                    << "Meranie";
+        QTest::newRow("export") << "Export dát"
+                                << "Dáta";
+    }
+    void measurementNodesShowTheirTab() {
+        QFETCH(QString, text);
+        QFETCH(QString, tab);
+        chooseFarm();
+        m_window->show();
+        m_window->switchModule(Module::MeranieVU);
+        QTreeWidget* tree = m_window->treePane()->tree(TreePane::MerVU);
+        tree->setCurrentItem(new QTreeWidgetItem(tree, {text}));
+        QCOMPARE(m_window->content()->visibleFrame(), QStringLiteral("FrameMerVU"));
+        auto* tabs = m_window->findChild<QTabWidget*>(QStringLiteral("PageControlMerVU"));
+        QStringList visible;
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->isTabVisible(i))
+                visible.append(tabs->tabText(i));
+        QCOMPARE(visible, QStringList{tab});
+        shoot(m_window.get(), QStringLiteral("i21-main-%1.png").arg(tab == "Meranie" ? 1 : 2));
     }
 
     void exitDropsWorkViews() {

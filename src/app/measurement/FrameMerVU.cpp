@@ -126,6 +126,7 @@ FrameMerVU::FrameMerVU(QWidget* parent)
     auto* meranieLayout = new QVBoxLayout(meranie);
     meranieLayout->addWidget(top);
     meranieLayout->addWidget(m_workArea, 1);
+    meranieLayout->addStretch(0); // keeps the lists at the top while the work area is hidden
     m_tabs->addTab(meranie, QStringLiteral("Meranie"));
 
     // Tab "Dáta": summary and export.
