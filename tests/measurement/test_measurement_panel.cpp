@@ -42,7 +42,8 @@ private slots:
                   "('900001','01','54321','06','02','005','2008-01-01','5432107','12')");
 
         ScriptedDialogs dialogs;
-        FrameMerVU frame;
+        QString status;
+        FrameMerVU frame([&](const QString& text) { status = text; });
         frame.resize(795, 640);
         frame.show();
         frame.run(0, 1);
@@ -77,6 +78,10 @@ private slots:
                  QString("12"));
         frame.run(3, 4);
         QCOMPARE(dialogs.texts().last(), QString::fromUtf8("Dávka je pripojená k meraniu !"));
+
+        frame.run(3, 5);
+        QCOMPARE(status, QString::fromUtf8(" počet = 2"));
+        QCOMPARE(grid->rows(), 2);
 
         frame.showExport();
         frame.runExport(0);

@@ -58,8 +58,11 @@ const QList<std::pair<QString, QString>> gridTitles = {
     {"linot", "LinOt"},      {"regot", "RegOt"}};
 } // namespace
 
-FrameMerVU::FrameMerVU(QWidget* parent)
-    : QWidget(parent) {
+FrameMerVU::FrameMerVU(std::function<void(const QString&)> message, QWidget* parent)
+    : QWidget(parent)
+    , m_message(std::move(message)) {
+    if (!m_message)
+        m_message = [](const QString&) {};
     setObjectName(QStringLiteral("FrameMerVU"));
     auto* layout = new QVBoxLayout(this);
     m_group = new QGroupBox(u("Spracovanie merania "), this);
@@ -224,6 +227,7 @@ void FrameMerVU::run(int option, int item) {
     if (m_option != option)
         chooseOption(option);
     hideWorkArea();
+    m_message(QStringLiteral(" "));
     Dialogs& dialogs = Dialogs::instance();
     const QString dupTitle = u(" Zoznam duplicitných údajov merania");
     const QString procTitle = u(" Zoznam už meraných/ spracovaných jedincov ");
@@ -303,6 +307,7 @@ void FrameMerVU::run(int option, int item) {
                     dialogs.show(Notice::error(title, u("Meranie nie je vytvorené !")));
                     return;
                 }
+                m_message(u(" počet = %1").arg(MeasurementBatch::measurementRows()));
                 showList(u(" Vytvorené meranie"),
                          QStringLiteral("SELECT * FROM os53 ORDER BY mersk,dmer,podnik,okres,"
                                         "zavod,chov,matka"),
@@ -415,9 +420,13 @@ void FrameMerVU::corrected(QTableWidgetItem* item) {
         return;
     const Notice notice = MeasurementBatch::correct(
         item->data(Qt::UserRole).toInt(), item->data(Qt::UserRole + 1).toString(), item->text());
-    if (notice.kind == Notice::Kind::Error) {
-        Dialogs::instance().show(notice);
+    if (notice.kind != Notice::Kind::Error)
+        return;
+    Dialogs::instance().show(notice);
+    try {
         showCorrection(); // back to what is stored
+    } catch (const SqlError& e) {
+        Dialogs::error(notice.title, e.text());
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -20,7 +21,9 @@ class QueryGrid;
 class FrameMerVU : public QWidget {
     Q_OBJECT
 public:
-    explicit FrameMerVU(QWidget* parent = nullptr);
+    // `message` writes the status bar's second panel.
+    explicit FrameMerVU(std::function<void(const QString&)> message = {},
+                        QWidget* parent = nullptr);
 
     // The node "Spracovanie merania": the tab "Meranie", lists cleared.
     void showMeasurement();
@@ -57,6 +60,7 @@ private:
     QListWidget* m_exportList;
     QLabel* m_exportLabel;
     QPlainTextEdit* m_exportText;
+    std::function<void(const QString&)> m_message;
     int m_option = -1;
     QString m_listSql;
     QString m_listTitle;

@@ -136,7 +136,7 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_content->setFrame(QStringLiteral("FrameNahlVrhu"), m_litters);
     m_offspring = new FrameSelPotomstva(m_state, m_status->progress());
     m_content->setFrame(QStringLiteral("FrameSelPotomstva"), m_offspring);
-    m_measurement = new FrameMerVU;
+    m_measurement = new FrameMerVU(message);
     m_content->setFrame(QStringLiteral("FrameMerVU"), m_measurement);
 
     buildMenus();
