@@ -74,6 +74,10 @@ private slots:
         QCOMPARE(dialogs.texts().last(), QString::fromUtf8("Údaj „123“ je dlhší ako 2 znaky."));
         shoot(&frame, "i21-meranie-oprava.png");
         correction->item(0, 14)->setText("12");
+        // Enter moves on to the next column, from the last back to the first.
+        correction->setCurrentCell(0, correction->columnCount() - 1);
+        QTest::keyClick(correction, Qt::Key_Return);
+        QCOMPARE(correction->currentColumn(), 0);
         QCOMPARE(Sql::value("SELECT strvyr FROM os53a WHERE uscisl = '5432107'").toString(),
                  QString("12"));
         frame.run(3, 4);

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -114,6 +115,7 @@ FrameMerVU::FrameMerVU(std::function<void(const QString&)> message, QWidget* par
     m_correction->setObjectName(QStringLiteral("DBGridOprava"));
     work->addWidget(m_correction, 1);
     connect(m_correction, &QTableWidget::itemChanged, this, &FrameMerVU::corrected);
+    m_correction->installEventFilter(this);
     auto* buttons = new QHBoxLayout;
     m_delete = new QPushButton(u("Zrušiť záznam"), m_workArea);
     m_delete->setObjectName(QStringLiteral("ButtonZrusit"));
@@ -179,6 +181,8 @@ void FrameMerVU::showExport() {
     m_tabs->setTabVisible(1, true);
     m_tabs->setCurrentIndex(1);
     m_exportText->clear();
+    m_exportText->hide();
+    m_exportLabel->hide();
 }
 
 void FrameMerVU::chooseOption(int option) {
@@ -197,6 +201,9 @@ void FrameMerVU::chooseOption(int option) {
     m_subCaption->show();
     m_marker->show();
     m_option = option;
+    m_exportText->hide();
+    m_exportLabel->hide();
+    m_exportList->clearSelection();
     hideWorkArea();
 }
 
@@ -329,6 +336,7 @@ void FrameMerVU::runExport(int item) {
         }
         if (item == 0) {
             m_exportText->setPlainText(MeasurementBatch::summary().join(QLatin1Char('\n')));
+            m_exportLabel->show();
             m_exportText->show();
         } else {
             dialogs.show(MeasurementDocument::exportXml(Config::load().exportFolder()));
@@ -413,6 +421,22 @@ void FrameMerVU::showCorrection() {
     m_report->hide();
     m_delete->show();
     m_workArea->show();
+}
+
+bool FrameMerVU::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the correction grid moves to the next column, from the last
+    // back to the first.
+    if (watched == m_correction && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_correction->columnCount() > 0) {
+            const QModelIndex at = m_correction->currentIndex();
+            if (at.isValid())
+                m_correction->setCurrentCell(at.row(),
+                                             (at.column() + 1) % m_correction->columnCount());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FrameMerVU::corrected(QTableWidgetItem* item) {

@@ -34,6 +34,9 @@ public:
     void run(int option, int item);
     void runExport(int item);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void chooseOption(int option);
     void showList(const QString& title, const QString& sql, bool report, bool deletable = false);
