@@ -36,6 +36,10 @@ int runSow(const QStringList& args, const Options& options, Io& io);
 // Runs "list NAME [--code CODE] [--xlsx FILE] [--pdf FILE]" for the farm of
 // --farm: any list of the herd panels (HerdLists::all), and "list --help".
 int runList(const QStringList& args, const Options& options, Io& io);
+// Runs "measurement import [FILE]|duplicates [--delete]|processed|pair|attach|
+// cancel|document --pdf FILE|export [--dir DIR]": the own-performance
+// measurement's steps with the panel's messages; 1 when a step refuses.
+int runMeasurement(const QStringList& args, const Options& options, Io& io);
 // Runs "demo --farms N --sows M --years Y [--seed S]": generates herds.
 int runDemo(const QStringList& args, Io& io);
 

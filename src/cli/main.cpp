@@ -40,6 +40,11 @@ const char* usage =
     "  --farm ČÍSLO list NÁZOV [--code KÓD] [--xlsx SÚBOR] [--pdf SÚBOR]\n"
     "             vypíše zoznam panelu ošípaných (prasnice, prasničky, potomstvo, výkrm),\n"
     "             uloží ho do zošita alebo do PDF; názvy vypíše: list --help\n"
+    "  --farm ČÍSLO measurement import [SÚBOR]|duplicates [--delete]|processed|pair|attach|cancel\n"
+    "             prevedie súbor merania VÚ (predvolene vstupig/tevta50.txt), skontroluje,\n"
+    "             spáruje a pripojí dávku k meraniu, zruší meranie\n"
+    "  --farm ČÍSLO measurement document --pdf SÚBOR | export [--dir PRIEČINOK]\n"
+    "             vytlačí doklad merania do PDF, vytvorí súbor VSTULT<skupina>.xml\n"
     "  demo --farms N --sows M --years R [--seed S]\n"
     "             vytvorí N demonštračných fariem s M prasnicami a históriou R rokov\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
@@ -75,6 +80,8 @@ bool drawsReports(int argc, char** argv) {
     if (args.isEmpty())
         return false;
     return args.first() == QLatin1String("report") ||
+           (args.first() == QLatin1String("measurement") &&
+            args.value(1) == QLatin1String("document")) ||
            (args.first() == QLatin1String("list") && args.contains(QLatin1String("--pdf")));
 }
 } // namespace
@@ -118,6 +125,8 @@ int main(int argc, char** argv) {
         return cli::runList(args, options, io);
     if (command == QLatin1String("demo"))
         return cli::runDemo(args, io);
+    if (command == QLatin1String("measurement"))
+        return cli::runMeasurement(args, options, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;
     return 2;
 }
