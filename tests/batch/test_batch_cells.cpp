@@ -16,6 +16,7 @@
 #include "litter/MatingBatch.h"
 #include "litter/OffspringBatch.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QTest>
 #include <cmath>
@@ -83,17 +84,25 @@ struct Column {
     bool found = false;
 };
 
+// The test database's columns, read once by a plain statement (one read of
+// the catalogue instead of a prepared one per cell), by "table.column".
 Column column(const QString& table, const QString& name) {
-    QSqlQuery q = Sql::exec(
-        QStringLiteral("SELECT DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, NUMERIC_PRECISION, "
-                       "NUMERIC_SCALE FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = "
-                       "DATABASE() AND LOWER(TABLE_NAME) = LOWER(?) AND LOWER(COLUMN_NAME) = "
-                       "LOWER(?)"),
-        {table, name});
-    if (!q.next())
-        return {};
-    return {q.value(0).toString().toLower(), q.value(1).toLongLong(), q.value(2).toInt(),
-            q.value(3).toInt(), true};
+    static QString schema;
+    static QHash<QString, Column> columns;
+    const QString current = Sql::value(QStringLiteral("SELECT DATABASE()")).toString();
+    if (schema != current) {
+        schema = current;
+        columns.clear();
+        QSqlQuery q = Sql::exec(QStringLiteral(
+            "SELECT LOWER(TABLE_NAME), LOWER(COLUMN_NAME), DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, "
+            "NUMERIC_PRECISION, NUMERIC_SCALE FROM information_schema.COLUMNS "
+            "WHERE TABLE_SCHEMA = DATABASE()"));
+        while (q.next())
+            columns.insert(q.value(0).toString() + QLatin1Char('.') + q.value(1).toString(),
+                           {q.value(2).toString().toLower(), q.value(3).toLongLong(),
+                            q.value(4).toInt(), q.value(5).toInt(), true});
+    }
+    return columns.value(table.toLower() + QLatin1Char('.') + name.toLower());
 }
 
 // The largest whole number a numeric column holds.

@@ -178,6 +178,9 @@ QString PrivateServer::pidFilePath() const {
 QString PrivateServer::filesFolder() const {
     return m_root + QStringLiteral("/db/files");
 }
+QString PrivateServer::temporaryFolder() const {
+    return m_root + QStringLiteral("/db/tmp");
+}
 
 QString PrivateServer::socketPath() const {
     const QString path = m_root + QStringLiteral("/db/mariadbd.sock");
@@ -229,6 +232,7 @@ void PrivateServer::start(Mode mode, const QString& database) {
     OwnerOnly::makeFolder(m_root);
     OwnerOnly::makeFolder(m_root + QStringLiteral("/db"));
     OwnerOnly::makeFolder(filesFolder());
+    OwnerOnly::makeFolder(temporaryFolder());
     const QString socketFolder = QFileInfo(socketPath()).path();
     if (!socketFolder.startsWith(m_root + QLatin1Char('/')))
         OwnerOnly::makeOwnFolder(socketFolder);
@@ -290,6 +294,7 @@ void PrivateServer::initialise() {
                   QStringList{QStringLiteral("--no-defaults"), QStringLiteral("--datadir=") + fresh,
                               QStringLiteral("--auth-root-authentication-method=socket"),
                               QStringLiteral("--auth-root-socket-user=") + accountName(),
+                              QStringLiteral("--tmpdir=") + temporaryFolder(),
                               QStringLiteral("--skip-test-db"), QStringLiteral("--force")}
                       << userArgument());
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
@@ -316,6 +321,8 @@ void PrivateServer::launch(Mode mode) {
             QStringLiteral("--log-error=") + errorLogPath(), QStringLiteral("--skip-networking"),
             // LOAD_FILE and SELECT … INTO OUTFILE reach only this empty folder.
             QStringLiteral("--secure-file-priv=") + filesFolder(),
+            // Temporary tables stay in the user's own folder too.
+            QStringLiteral("--tmpdir=") + temporaryFolder(),
             QStringLiteral("--lower-case-table-names=1"),
             QStringLiteral("--character-set-server=utf8mb4"),
             QStringLiteral("--collation-server=utf8mb4_slovak_ci"),

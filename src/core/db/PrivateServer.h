@@ -35,6 +35,8 @@ public:
     QString pidFilePath() const;
     // The server's secure_file_priv: an empty folder of its own.
     QString filesFolder() const;
+    // The server's temporary files, private like the rest.
+    QString temporaryFolder() const;
 
     // The server's account of the user running the program, authenticated
     // by the socket's peer (unix_socket): root when run as root.
