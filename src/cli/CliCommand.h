@@ -36,6 +36,10 @@ int runSow(const QStringList& args, const Options& options, Io& io);
 // Runs "list NAME [--code CODE] [--xlsx FILE] [--pdf FILE]" for the farm of
 // --farm: any list of the herd panels (HerdLists::all), and "list --help".
 int runList(const QStringList& args, const Options& options, Io& io);
+// Runs "bonitation sows --herd KRAJ-OKRES-ZAVOD-CHOV [--report NAME --pdf FILE]
+// [--xlsx FILE]" for the farm of --farm: rebuilds fbonit, prints a summary,
+// a bonitation printout and the catalogue's workbook.
+int runBonitation(const QStringList& args, const Options& options, Io& io);
 // Runs "demo --farms N --sows M --years Y [--seed S]": generates herds.
 int runDemo(const QStringList& args, Io& io);
 

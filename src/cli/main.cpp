@@ -39,6 +39,10 @@ const char* usage =
     "  --farm ČÍSLO list NÁZOV [--code KÓD] [--xlsx SÚBOR] [--pdf SÚBOR]\n"
     "             vypíše zoznam panelu ošípaných (prasnice, prasničky, potomstvo, výkrm),\n"
     "             uloží ho do zošita alebo do PDF; názvy vypíše: list --help\n"
+    "  --farm ČÍSLO bonitation sows --herd KRAJ-OKRES-ZAVOD-CHOV [--report NÁZOV --pdf SÚBOR]\n"
+    "             [--xlsx SÚBOR]  prebuduje tabuľku Fbonit chovu a vypíše súhrn; vytlačí\n"
+    "             zostavu ReportBonPra, ReportBonPraZ, ReportVek alebo ReportLOtca do PDF,\n"
+    "             uloží katalóg prasníc do zošita\n"
     "  demo --farms N --sows M --years R [--seed S]\n"
     "             vytvorí N demonštračných fariem s M prasnicami a históriou R rokov\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
@@ -74,7 +78,9 @@ bool drawsReports(int argc, char** argv) {
     if (args.isEmpty())
         return false;
     return args.first() == QLatin1String("report") ||
-           (args.first() == QLatin1String("list") && args.contains(QLatin1String("--pdf")));
+           ((args.first() == QLatin1String("list") ||
+             args.first() == QLatin1String("bonitation")) &&
+            args.contains(QLatin1String("--pdf")));
 }
 } // namespace
 
@@ -114,6 +120,8 @@ int main(int argc, char** argv) {
         return cli::runSow(args, options, io);
     if (command == QLatin1String("list"))
         return cli::runList(args, options, io);
+    if (command == QLatin1String("bonitation"))
+        return cli::runBonitation(args, options, io);
     if (command == QLatin1String("demo"))
         return cli::runDemo(args, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;
