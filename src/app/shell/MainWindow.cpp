@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "bonitation/FrameBonit.h"
 #include "card/FormAktPrasnica.h"
 #include "db/Database.h"
 #include "db/Session.h"
@@ -135,6 +136,8 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_content->setFrame(QStringLiteral("FrameNahlVrhu"), m_litters);
     m_offspring = new FrameSelPotomstva(m_state, m_status->progress());
     m_content->setFrame(QStringLiteral("FrameSelPotomstva"), m_offspring);
+    m_bonit = new FrameBonit(m_state, message, m_status->progress());
+    m_content->setFrame(QStringLiteral("FrameBonit"), m_bonit);
 
     buildMenus();
     buildToolBar();
@@ -446,6 +449,19 @@ void MainWindow::onNodeChosen(TreePane::Tree tree, QTreeWidgetItem* item) {
         categoryNodeChosen(item);
     else if (tree == TreePane::VrhListok)
         litterSheetNodeChosen(item);
+    else if (tree == TreePane::Bonit)
+        bonitationNodeChosen(item);
+}
+
+void MainWindow::bonitationNodeChosen(QTreeWidgetItem* item) {
+    if (item->text(0) == u("Bonitácie prasníc")) {
+        m_content->hideFrames();
+        m_content->showFrame(QStringLiteral("FrameBonit"));
+        m_status->setMessage(QStringLiteral(" "));
+        m_bonit->showSows();
+    } else if (item->text(0) == u("Bonitácie kancov")) {
+        notAvailable(item->text(0));
+    }
 }
 
 void MainWindow::categoryNodeChosen(QTreeWidgetItem* item) {

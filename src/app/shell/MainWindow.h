@@ -10,6 +10,7 @@
 
 class ContentArea;
 class FarmWindow;
+class FrameBonit;
 class FrameNahlPrip;
 class FrameNahlVrhu;
 class FrameSelPotomstva;
@@ -37,6 +38,7 @@ public:
     StatusPanels* status() const { return m_status; }
     FarmWindow* farmWindow() const { return m_farmWindow; }
     FormAktPrasnica* cardWindow() const { return m_card; }
+    FrameBonit* bonitation() const { return m_bonit; }
     QAction* action(const QString& objectName) const;
 
     // Returns false (after showing the refusal) when no farm is chosen.
@@ -73,6 +75,7 @@ private:
     void onNodeChosen(TreePane::Tree tree, QTreeWidgetItem* item);
     void categoryNodeChosen(QTreeWidgetItem* item);
     void litterSheetNodeChosen(QTreeWidgetItem* item);
+    void bonitationNodeChosen(QTreeWidgetItem* item);
 
     herd::ConnectionSettings m_settings;
     herd::ShellState m_state;
@@ -89,6 +92,7 @@ private:
     FrameNahlPrip* m_matings = nullptr;
     FrameNahlVrhu* m_litters = nullptr;
     FrameSelPotomstva* m_offspring = nullptr;
+    FrameBonit* m_bonit = nullptr;
     QHash<Module, QAction*> m_moduleActions;
     HandbookWindow* m_handbook = nullptr;
     WarehouseWindow* m_warehouse = nullptr;
