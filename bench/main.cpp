@@ -59,6 +59,8 @@ int main(int argc, char** argv) {
         ViewBench::sowCard(report, large);
         std::fputs("warehouse export ...\n", stderr);
         ViewBench::warehouseExport(report);
+        std::fputs("sow bonitation ...\n", stderr);
+        ViewBench::sowBonitation(report, large);
         // The program's own figures, measured before this process took the data root.
         if (!option("--probe-choice-ms").isEmpty())
             report.addTime(QStringLiteral("program_choice_large"),
