@@ -195,6 +195,21 @@ private slots:
         QCOMPARE(m_window->content()->visibleFrame(), frame);
     }
 
+    // The sow bonitation node shows the bonitation frame, whose herd chooser
+    // reads chov_far: empty before any farm choice.
+    void bonitationNodeShowsFrame() {
+        chooseFarm();
+        m_window->show();
+        m_window->switchModule(Module::Bonitacie);
+        m_window->content()->showFrame(QStringLiteral("FrameNahlVrhu"));
+        QTreeWidget* tree = m_window->treePane()->tree(TreePane::Bonit);
+        tree->setCurrentItem(new QTreeWidgetItem(tree, {QString::fromUtf8("Bonitácie prasníc")}));
+        QCOMPARE(m_window->content()->visibleFrame(), QStringLiteral("FrameBonit"));
+        QCOMPARE(m_dialogs->shown, QList<herd::Notice>{herd::Notice::error(
+                                       QString::fromUtf8("Bonitácie prasníc"),
+                                       QString::fromUtf8("Nie je vytvorená tabulka Chov_far !"))});
+    }
+
     void exitDropsWorkViews() {
         for (const QString& view : {QStringLiteral("wkan_vrh"), QStringLiteral("Praspoh_VIEW")})
             Sql::exec(QStringLiteral("CREATE OR REPLACE VIEW ") + view +
