@@ -360,12 +360,16 @@ private slots:
         QCOMPARE(p.refusal->text, QString::fromUtf8("Chybné vytvorenie tabulky Fbonit: "
                                                     "Lost connection to server during query"));
         QVERIFY(p.data.rows.isEmpty());
-        // The previous table stands complete; no work table is left behind.
+        // The previous table stands complete.
         QCOMPARE(lines(QStringLiteral("SELECT chovatel_chov, prasnica_krcislo FROM fbonit")),
                  QStringList{QStringLiteral("02|00001")});
+        // The next rebuild goes through and swaps the herd's table in.
+        QCOMPARE(SowBonitationTable::build(herd01, today), 6);
+        QCOMPARE(QueryText::one(QStringLiteral("SELECT COUNT(*) FROM fbonit")),
+                 QStringLiteral("6"));
         QCOMPARE(QueryText::one(QStringLiteral("SELECT COUNT(*) FROM information_schema.tables "
                                                "WHERE table_schema = DATABASE() AND table_name "
-                                               "IN ('fbonit_nova', 'fbonit_stara')")),
+                                               "= 'fbonit_stara'")),
                  QStringLiteral("0"));
     }
 

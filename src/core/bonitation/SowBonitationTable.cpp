@@ -5,7 +5,6 @@
 #include "common/DateText.h"
 #include "common/Rounding.h"
 #include "db/Sql.h"
-#include "db/SqlError.h"
 #include "db/Transaction.h"
 
 #include <QHash>
@@ -92,6 +91,8 @@ const Column table[] = {
     {"pmedz", "DECIMAL(10,3)", 3},
 };
 constexpr int columnCount = int(sizeof(table) / sizeof(table[0]));
+// The identification and origin columns, copied from the sow's row as they are.
+constexpr int copied = 18;
 
 const QString workName = QStringLiteral("fbonit_nova");
 const QString oldName = QStringLiteral("fbonit_stara");
@@ -115,22 +116,29 @@ struct Test {
     QVariantList values{0, 0, 0, 0, 0, 0, 0};
 };
 
-QString createStatement(const QString& name) {
+// The layout's mark in the table comment: a work table of another layout is
+// made anew.
+const QString layout = QStringLiteral("wGravolenta fbonit 1");
+
+// The work table is kept between rebuilds and emptied, not created each time:
+// InnoDB's first rows in a new table cost more than the whole rebuild.
+void prepareWorkTable() {
+    const QVariant comment =
+        Sql::value(QStringLiteral("SELECT table_comment FROM information_schema.tables "
+                                  "WHERE table_schema = DATABASE() AND table_name = ?"),
+                   {workName});
+    if (comment.isValid() && comment.toString() == layout)
+        return;
     QStringList parts;
     for (const Column& c : table)
         parts.append(QString::fromLatin1(c.name) + QLatin1Char(' ') + QString::fromLatin1(c.type) +
                      QStringLiteral(" NULL"));
-    return QStringLiteral("CREATE TABLE ") + name + QStringLiteral(" (") +
-           parts.join(QStringLiteral(", ")) +
-           QStringLiteral(") ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_slovak_ci");
-}
-
-void dropQuietly(const QString& name) {
-    try {
-        Sql::exec(QStringLiteral("DROP TABLE IF EXISTS ") + name);
-    } catch (const SqlError&) {
-        // The first fault is the one reported.
-    }
+    Sql::exec(QStringLiteral("DROP TABLE IF EXISTS ") + workName);
+    Sql::exec(QStringLiteral("CREATE TABLE ") + workName + QStringLiteral(" (") +
+              parts.join(QStringLiteral(", ")) +
+              QStringLiteral(") ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_slovak_ci "
+                             "COMMENT='") +
+              layout + QStringLiteral("'"));
 }
 
 } // namespace
@@ -201,18 +209,18 @@ int SowBonitationTable::build(const BonitationHerd& herd, const QDate& today,
             "register_otca, linia_otcaMatky, register_otcaMatky, povod_kraj, povod_okres, "
             "povod_zavod, povod_chov, povod_matka, pslan, pprir, phmc, blup_celkPlemHodnota, "
             "blup_slaninaVU, blup_slaninaSVJH, blup_prirastokVU, blup_prirastokSVJH, "
-            "blup_pocetZI_1vrhy, blup_pocetZI_2vrhy, blup_cmcSVJH FROM tpraspev WHERE ") +
+            "blup_pocetZI_1vrhy, blup_pocetZI_2vrhy, blup_cmcSVJH, cislo_farmy, prasnica_farma "
+            "FROM tpraspev WHERE ") +
             where +
             QStringLiteral(" AND datum_vyradenia IS NULL AND datum_zaradenia IS NOT NULL "
                            "ORDER BY prasnica_krcislo, cislo_farmy, prasnica_farma"),
         codes);
     QList<QVariantList> rows;
     while (s.next()) {
-        QVariantList row;
-        row.reserve(columnCount);
-        for (int i = 0; i < 18; ++i) // identification and origin
-            row.append(i == 6 ? date(DateText::given(s.value(i).toDate())) : s.value(i));
-        for (int i = 18; i < 29; ++i) // her own values and breeding values
+        // The sow's key; her identification and origin are copied by the server.
+        QVariantList row{s.value(29), s.value(3), s.value(30)};
+        row.reserve(3 + columnCount - copied);
+        for (int i = copied; i < 29; ++i) // her own values and breeding values
             row.append(decimal(s.value(i), table[i].scale));
         const QString number = s.value(4).toString();
         const Test test = tests.value(number);
@@ -234,37 +242,50 @@ int SowBonitationTable::build(const BonitationHerd& herd, const QDate& today,
             << decimal(a.alivePerFirst, 1) << decimal(a.alivePerLater, 1)
             << decimal(a.rearedPerWeaned, 3) << decimal(a.weightPerWeighed, 3)
             << decimal(a.interval, 3);
-        Q_ASSERT(row.size() == columnCount);
+        Q_ASSERT(row.size() == 3 + columnCount - copied);
         rows.append(row);
     }
 
-    dropQuietly(workName);
-    Sql::exec(createStatement(workName));
-    try {
-        const QString head = QStringLiteral("INSERT INTO ") + workName + QStringLiteral(" (") +
-                             columns().join(QLatin1Char(',')) + QStringLiteral(") VALUES");
-        const QString tuple = QLatin1Char('(') +
-                              QStringList(columnCount, QStringLiteral("?")).join(QLatin1Char(',')) +
-                              QLatin1Char(')');
-        constexpr int chunk = 250;
-        const int total = int(rows.size());
+    prepareWorkTable();
+    // The computed values travel as JSON; identification and origin (the
+    // first columns, no rounding involved) come from the sow's row.
+    QList<std::pair<QString, QString>> typed{
+        {QStringLiteral("k_farma"), QStringLiteral("CHAR(6)")},
+        {QStringLiteral("k_chov"), QStringLiteral("CHAR(2)")},
+        {QStringLiteral("k_prasnica"), QStringLiteral("CHAR(5)")}};
+    QStringList computed;
+    for (int i = copied; i < columnCount; ++i) {
+        typed.append({QString::fromLatin1(table[i].name), QString::fromLatin1(table[i].type)});
+        computed.append(QStringLiteral("j.") + QString::fromLatin1(table[i].name));
+    }
+    const QString insert =
+        QStringLiteral("INSERT INTO ") + workName + QStringLiteral(" (") +
+        columns().join(QLatin1Char(',')) +
+        QStringLiteral(") SELECT p.chovatel_kraj, p.chovatel_okres, p.chovatel_zavod, "
+                       "p.chovatel_chov, p.prasnica_krcislo, p.plemeno_ku, ") +
+        DateText::givenSql(QStringLiteral("p.datum_narodenia")) +
+        QStringLiteral(", p.kod_genofond, p.cecky, p.linia_otca, p.register_otca, "
+                       "p.linia_otcaMatky, p.register_otcaMatky, p.povod_kraj, p.povod_okres, "
+                       "p.povod_zavod, p.povod_chov, p.povod_matka, ") +
+        computed.join(QLatin1Char(',')) +
+        QStringLiteral(" FROM JSON_TABLE(?, '$[*]' COLUMNS (%1)) AS j JOIN tpraspev p ON "
+                       "p.cislo_farmy = j.k_farma AND p.chovatel_chov = j.k_chov AND "
+                       "p.prasnica_farma = j.k_prasnica");
+    const int total = int(rows.size());
+    {
         ProgressEnd end{progress};
         Transaction transaction;
-        for (int from = 0; from < total; from += chunk) {
-            Sql::execRows(head, tuple, rows.mid(from, chunk));
-            report(progress, total, std::min(total, from + chunk));
-        }
+        Sql::exec(QStringLiteral("DELETE FROM ") + workName);
+        Sql::execJsonRows(insert, typed, rows,
+                          [&](int written) { report(progress, total, written); });
         transaction.commit();
-        // The complete table takes the place of the previous one in one step.
-        dropQuietly(oldName);
-        Sql::exec(QStringLiteral("CREATE TABLE IF NOT EXISTS fbonit LIKE ") + workName);
-        Sql::exec(QStringLiteral("RENAME TABLE fbonit TO ") + oldName + QStringLiteral(", ") +
-                  workName + QStringLiteral(" TO fbonit"));
-    } catch (...) {
-        dropQuietly(workName);
-        throw;
     }
-    dropQuietly(oldName);
+    // The complete table takes the place of the previous one in one step; the
+    // previous one becomes the next rebuild's work table.
+    Sql::exec(QStringLiteral("CREATE TABLE IF NOT EXISTS fbonit LIKE ") + workName);
+    Sql::exec(QStringLiteral("RENAME TABLE fbonit TO ") + oldName + QStringLiteral(", ") +
+              workName + QStringLiteral(" TO fbonit, ") + oldName + QStringLiteral(" TO ") +
+              workName);
     return int(rows.size());
 }
 

@@ -13,10 +13,11 @@ namespace herd {
 // own-performance test, last mating, the counters and sums of her litters,
 // her averages and her age on the day.
 //
-// The table is built under a work name and swapped in by one RENAME TABLE
-// once it is complete: a rebuild that fails leaves the previous complete
-// table in place (and the work table is dropped), so a partial table is
-// never read. CREATE, DROP and RENAME run outside any transaction.
+// The table is filled under a work name (fbonit_nova, emptied and filled in
+// one transaction) and swapped in by one RENAME TABLE once it is complete: a
+// rebuild that fails leaves the previous complete table in place, so a
+// partial table is never read. The previous table becomes the next work
+// table. CREATE, DROP and RENAME run outside any transaction.
 class SowBonitationTable {
 public:
     // Rebuilds fbonit for the herd as of the day; returns the number of sows.
