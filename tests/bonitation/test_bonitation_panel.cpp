@@ -7,8 +7,14 @@
 #include "TestDatabase.h"
 #include "bonitation/FrameBonit.h"
 #include "bonitation/SowBonitationTab.h"
+#include "db/Sql.h"
+#include "demo/HerdGenerator.h"
 #include "farms/ChovFar.h"
+#include "farms/FarmChoice.h"
 #include "reports/ReportPreviewDialog.h"
+#include "shell/ContentArea.h"
+#include "shell/MainWindow.h"
+#include "shell/StatusPanels.h"
 #include "widgets/QueryGrid.h"
 #include "widgets/RecordNavigator.h"
 
@@ -22,6 +28,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 using namespace herd;
 using namespace BonitationFixture;
@@ -36,7 +43,77 @@ class TestBonitationPanel : public QObject {
         return c;
     }
 
+    // Clicks the button and returns the pages of the preview it opens (0: none).
+    int previewPages(QPushButton* button, const QString& shot) {
+        int pages = 0;
+        // Polls: the status bar's progress lets events run before the preview opens.
+        QTimer answer;
+        answer.setInterval(20);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto* d = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
+                answer.stop();
+                pages = d->preview()->pageCount();
+                d->resize(1100, 800);
+                shoot(d, shot);
+                d->reject();
+            }
+        });
+        answer.start();
+        QTest::mouseClick(button, Qt::LeftButton);
+        return pages;
+    }
+
 private slots:
+    // The demonstration farm, from the bonitation tree of the main window.
+    void demonstrationFarm() {
+        TestDatabase db;
+        DemoOptions o;
+        o.sows = 40;
+        o.years = 1;
+        o.seed = 8;
+        o.end = QDate(2026, 6, 1);
+        HerdGenerator::generate(o);
+        const QString demoFarm =
+            Sql::value(QStringLiteral("SELECT MIN(cislo_farmy) FROM tfarmy")).toString();
+        ScriptedDialogs dialogs;
+        dialogs.answers = {false};
+        MainWindow window(db.settings());
+        window.applyFarmChoice(FarmChoice::choose(demoFarm));
+        window.resize(980, 720);
+        window.show();
+        window.switchModule(MainWindow::Module::Bonitacie);
+        QTreeWidget* tree = window.treePane()->tree(TreePane::Bonit);
+        const QList<QTreeWidgetItem*> nodes =
+            tree->findItems(QString::fromUtf8("Bonitácie prasníc"), Qt::MatchRecursive);
+        QCOMPARE(nodes.size(), 1);
+        tree->setCurrentItem(nodes[0]);
+        QCOMPARE(window.content()->visibleFrame(), QStringLiteral("FrameBonit"));
+
+        auto* chooser = child<QComboBox>(&window, "ComboBoxChovBonit");
+        QVERIFY(chooser->count() >= 1);
+        chooser->setCurrentIndex(0);
+        emit chooser->activated(0);
+        const BonitationHerd herd = window.bonitation()->sowTab()->herd();
+        QTest::mouseClick(child<QPushButton>(&window, "BitBtnZatriedeniePo"), Qt::LeftButton);
+        const QVariantList codes = herd.values();
+        QCOMPARE(child<QueryGrid>(&window, "DBGridZatriedenie")->rows(),
+                 Sql::value(QStringLiteral("SELECT COUNT(*) FROM tpraspev WHERE ") +
+                                BonitationHerd::where({}),
+                            codes)
+                     .toInt());
+        const int active = Sql::value(QStringLiteral("SELECT COUNT(*) FROM tpraspev WHERE ") +
+                                          BonitationHerd::where({}) +
+                                          QStringLiteral(" AND datum_vyradenia IS NULL"),
+                                      codes)
+                               .toInt();
+        QCOMPARE(window.status()->message(),
+                 QString::fromUtf8(" aktívne prasnice/čky v chove = ") + QString::number(active));
+        shoot(&window, QStringLiteral("i20-demo-panel.png"));
+        QVERIFY(previewPages(child<QPushButton>(&window, "BitBtnZhodnotenie"),
+                             QStringLiteral("i20-demo-evaluation.png")) >= 1);
+        QVERIFY(dialogs.shown.isEmpty());
+    }
+
     void classifyCullAndPrint() {
         TestDatabase db;
         farmWithHerds();
@@ -99,20 +176,9 @@ private slots:
         shoot(&frame, QStringLiteral("i20-culled.png"));
 
         // Now the catalogue prints, and the workbook is offered.
-        int pages = 0;
-        QTimer answer;
-        answer.setSingleShot(true);
-        connect(&answer, &QTimer::timeout, this, [&] {
-            if (auto* d = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
-                pages = d->preview()->pageCount();
-                d->resize(1100, 800);
-                shoot(d, QStringLiteral("i20-catalogue-preview.png"));
-                d->reject();
-            }
-        });
-        answer.start(0);
-        QTest::mouseClick(child<QPushButton>(&frame, "BitBtnKatalog"), Qt::LeftButton);
-        QCOMPARE(pages, 1);
+        QCOMPARE(previewPages(child<QPushButton>(&frame, "BitBtnKatalog"),
+                              QStringLiteral("i20-catalogue-preview.png")),
+                 1);
         QCOMPARE(dialogs.shown.size(), 1);
         QCOMPARE(dialogs.asked,
                  QStringList{QString::fromUtf8("Chceš previesť katalóg do Excel-u ? ")});

@@ -85,17 +85,28 @@ SowBonitationTab::SowBonitationTab(const ShellState& state,
     m_evaluation->setObjectName(QStringLiteral("GroupBoxZhodnotenie"));
     m_preparationLabel->setObjectName(QStringLiteral("LabelPriprava"));
     m_evaluationLabel->setObjectName(QStringLiteral("LabelZhodnotenie"));
-    for (QLabel* l : {m_preparationLabel, m_evaluationLabel})
+    for (QLabel* l : {m_preparationLabel, m_evaluationLabel}) {
         l->setStyleSheet(QStringLiteral("color: #800000;"));
+        l->setWordWrap(true);
+    }
     m_reports->setObjectName(QStringLiteral("ListBoxZostavy"));
     m_reports->addItems({u("Štruktúra stáda podľa veku"), u("Štruktúra stáda podľa línie otca")});
-    m_reports->setMaximumHeight(m_reports->sizeHintForRow(0) * 2 + 8);
+    m_reports->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_reports->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_reports->setFixedHeight(m_reports->fontMetrics().height() * 2 + 2 * m_reports->frameWidth() +
+                              8);
     m_work->setObjectName(QStringLiteral("PanelZatriedenie"));
     m_genePool->setObjectName(QStringLiteral("DBLookupComboBoxGenofond"));
     m_culled->setObjectName(QStringLiteral("DBEditVyradena"));
     m_culled->setPlaceholderText(QStringLiteral("dd.mm.rrrr"));
-    m_culled->setMaximumWidth(100);
+    m_culled->setFixedWidth(
+        m_culled->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 16);
     m_reason->setObjectName(QStringLiteral("DBLookupComboBoxDovod"));
+    // The choosers do not widen the panel to their longest names.
+    m_genePool->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_genePool->setMinimumContentsLength(14);
+    m_reason->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_reason->setMinimumContentsLength(18);
     m_navigator->setObjectName(QStringLiteral("DBNavigatorZatriedenie"));
     for (RecordNavigator::Button b :
          {RecordNavigator::Insert, RecordNavigator::Delete, RecordNavigator::Refresh})
