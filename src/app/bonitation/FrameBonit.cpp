@@ -1,13 +1,15 @@
 #include "bonitation/FrameBonit.h"
 
 #include "bonitation/SowBonitationTab.h"
+#include "shell/ContentArea.h"
+#include "shell/Dialogs.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 FrameBonit::FrameBonit(const herd::ShellState& state, std::function<void(const QString&)> message,
                        herd::Progress progress, QWidget* parent)
-    : QWidget(parent)
+    : NodePanel(parent)
     , m_tabs(new QTabWidget(this))
     , m_sows(new SowBonitationTab(state, std::move(message), std::move(progress), m_tabs))
     , m_boars(new QWidget(m_tabs)) {
@@ -26,4 +28,15 @@ void FrameBonit::showSows() {
     m_tabs->setTabVisible(0, true);
     m_tabs->setCurrentIndex(0);
     m_sows->showTab();
+}
+
+void FrameBonit::nodeChosen(const QString& text) {
+    if (text == QString::fromUtf8("Bonitácie prasníc")) {
+        showSows();
+        return;
+    }
+    // The boar tab is not built yet.
+    if (auto* area = qobject_cast<ContentArea*>(parentWidget()))
+        area->hideFrames();
+    Dialogs::information(text.trimmed(), ContentArea::notAvailableText());
 }

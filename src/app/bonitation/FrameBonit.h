@@ -2,8 +2,8 @@
 
 #include "common/Progress.h"
 #include "farms/ShellState.h"
+#include "shell/NodePanel.h"
 
-#include <QWidget>
 #include <functional>
 
 class QTabWidget;
@@ -11,14 +11,17 @@ class SowBonitationTab;
 
 // The bonitation frame: the tab "Prasnice" (sow bonitation) and the tab
 // "Kance" (boar bonitation). The bonitation tree's nodes show one tab and
-// hide the other.
-class FrameBonit : public QWidget {
+// hide the other; until the boar tab is built its node answers that the
+// function is not available.
+class FrameBonit : public NodePanel {
     Q_OBJECT
 public:
     FrameBonit(const herd::ShellState& state, std::function<void(const QString&)> message,
                herd::Progress progress, QWidget* parent = nullptr);
 
-    // "Bonitácie prasníc": the sow tab alone, made ready for a herd choice.
+    // "Bonitácie prasníc" shows the sow tab; "Bonitácie kancov" the boar tab.
+    void nodeChosen(const QString& text) override;
+    // The sow tab alone, made ready for a herd choice.
     void showSows();
     // The tab a boar panel fills; hidden while the sows are shown.
     QWidget* boarTab() const { return m_boars; }

@@ -188,6 +188,7 @@ SowBonitationTab::SowBonitationTab(const ShellState& state,
 }
 
 void SowBonitationTab::showTab() {
+    m_message(QStringLiteral(" "));
     m_work->hide();
     m_preparation->hide();
     m_evaluation->hide();
