@@ -1,6 +1,8 @@
 #include "ViewBench.h"
 
 #include "BenchReport.h"
+#include "bonitation/BonitationHerd.h"
+#include "bonitation/SowBonitationTable.h"
 #include "db/Sql.h"
 #include "farms/FarmChoice.h"
 #include "farms/ShellState.h"
@@ -97,6 +99,38 @@ void warehouseExport(BenchReport& report) {
         QStringLiteral("export_mb"),
         QStringLiteral("warehouse export (%1 MB of XML)").arg(QString::number(bytes / 1e6, 'f', 1)),
         bytes / 1e6 / seconds, QStringLiteral("MB/s"), {}, std::nullopt);
+}
+
+void sowBonitation(BenchReport& report, const QString& farm) {
+    // The farm's herd with the most enrolled, not culled sows.
+    BonitationHerd largest;
+    int sows = -1;
+    for (const BonitationHerd& herd : BonitationHerd::ofFarm(farm)) {
+        const int n = Sql::value(QStringLiteral("SELECT COUNT(*) FROM tpraspev WHERE ") +
+                                     BonitationHerd::where({}) +
+                                     QStringLiteral(" AND datum_vyradenia IS NULL "
+                                                    "AND datum_zaradenia IS NOT NULL"),
+                                 herd.values())
+                          .toInt();
+        if (n > sows) {
+            sows = n;
+            largest = herd;
+        }
+    }
+    QList<double> runs;
+    int rows = 0;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        rows = SowBonitationTable::build(largest);
+        runs.append(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(runs.begin(), runs.end());
+    report.addTime(QStringLiteral("fbonit_rebuild"),
+                   QStringLiteral("sow bonitation table, herd %1 (%2 sows, median of 5)")
+                       .arg(largest.code())
+                       .arg(rows),
+                   runs.at(runs.size() / 2), QStringLiteral("rt"), 1000);
 }
 
 } // namespace ViewBench

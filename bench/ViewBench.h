@@ -10,4 +10,6 @@ namespace ViewBench {
 void farmChoice(BenchReport& report, const QString& farm, const QString& label);
 void sowCard(BenchReport& report, const QString& farm);
 void warehouseExport(BenchReport& report);
+// The rebuild of fbonit for the farm's largest herd (median of 5).
+void sowBonitation(BenchReport& report, const QString& farm);
 } // namespace ViewBench

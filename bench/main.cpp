@@ -17,9 +17,9 @@
 
 namespace {
 
-const char* usage =
-    "usage: wgravolenta-bench --small FARM --large FARM [--json FILE]\n"
-    "       [--start-ms MS] [--rss-kb KB] [--probe-choice-ms MS] [--batches-only]\n";
+const char* usage = "usage: wgravolenta-bench --small FARM --large FARM [--json FILE]\n"
+                    "       [--start-ms MS] [--rss-kb KB] [--probe-choice-ms MS] [--batches-only]\n"
+                    "       [--bonitation-only]\n";
 
 } // namespace
 
@@ -47,6 +47,11 @@ int main(int argc, char** argv) {
         session.start();
         std::fputs("floors ...\n", stderr);
         FloorBench::run(report);
+        if (args.contains(QStringLiteral("--bonitation-only"))) {
+            ViewBench::sowBonitation(report, large);
+            QTextStream(stdout) << report.table();
+            return 0;
+        }
         if (args.contains(QStringLiteral("--batches-only"))) {
             BatchBench::run(report, large);
             QTextStream(stdout) << report.table();
@@ -59,6 +64,8 @@ int main(int argc, char** argv) {
         ViewBench::sowCard(report, large);
         std::fputs("warehouse export ...\n", stderr);
         ViewBench::warehouseExport(report);
+        std::fputs("sow bonitation ...\n", stderr);
+        ViewBench::sowBonitation(report, large);
         // The program's own figures, measured before this process took the data root.
         if (!option("--probe-choice-ms").isEmpty())
             report.addTime(QStringLiteral("program_choice_large"),

@@ -40,6 +40,10 @@ int runList(const QStringList& args, const Options& options, Io& io);
 // cancel|document --pdf FILE|export [--dir DIR]": the own-performance
 // measurement's steps with the panel's messages; 1 when a step refuses.
 int runMeasurement(const QStringList& args, const Options& options, Io& io);
+// Runs "bonitation sows --herd KRAJ-OKRES-ZAVOD-CHOV [--report NAME --pdf FILE]
+// [--xlsx FILE]" for the farm of --farm: rebuilds fbonit, prints a summary,
+// a bonitation printout and the catalogue's workbook.
+int runBonitation(const QStringList& args, const Options& options, Io& io);
 // Runs "demo --farms N --sows M --years Y [--seed S]": generates herds.
 int runDemo(const QStringList& args, Io& io);
 

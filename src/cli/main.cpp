@@ -45,6 +45,10 @@ const char* usage =
     "             spáruje a pripojí dávku k meraniu, zruší meranie\n"
     "  --farm ČÍSLO measurement document --pdf SÚBOR | export [--dir PRIEČINOK]\n"
     "             vytlačí doklad merania do PDF, vytvorí súbor VSTULT<skupina>.xml\n"
+    "  --farm ČÍSLO bonitation sows --herd KRAJ-OKRES-ZAVOD-CHOV [--report NÁZOV --pdf SÚBOR]\n"
+    "             [--xlsx SÚBOR]  prebuduje tabuľku Fbonit chovu a vypíše súhrn; vytlačí\n"
+    "             zostavu ReportBonPra, ReportBonPraZ, ReportVek alebo ReportLOtca do PDF,\n"
+    "             uloží katalóg prasníc do zošita\n"
     "  demo --farms N --sows M --years R [--seed S]\n"
     "             vytvorí N demonštračných fariem s M prasnicami a históriou R rokov\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
@@ -82,7 +86,9 @@ bool drawsReports(int argc, char** argv) {
     return args.first() == QLatin1String("report") ||
            (args.first() == QLatin1String("measurement") &&
             args.value(1) == QLatin1String("document")) ||
-           (args.first() == QLatin1String("list") && args.contains(QLatin1String("--pdf")));
+           ((args.first() == QLatin1String("list") ||
+             args.first() == QLatin1String("bonitation")) &&
+            args.contains(QLatin1String("--pdf")));
 }
 } // namespace
 
@@ -123,6 +129,8 @@ int main(int argc, char** argv) {
         return cli::runSow(args, options, io);
     if (command == QLatin1String("list"))
         return cli::runList(args, options, io);
+    if (command == QLatin1String("bonitation"))
+        return cli::runBonitation(args, options, io);
     if (command == QLatin1String("demo"))
         return cli::runDemo(args, io);
     if (command == QLatin1String("measurement"))

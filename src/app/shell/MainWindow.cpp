@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "bonitation/FrameBonit.h"
 #include "card/FormAktPrasnica.h"
 #include "db/Database.h"
 #include "db/Session.h"
@@ -143,6 +144,8 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_content->setFrame(QStringLiteral("FrameSelPotomstva"), m_offspring);
     m_measurement = new FrameMerVU(message);
     m_content->setFrame(QStringLiteral("FrameMerVU"), m_measurement);
+    m_bonit = new FrameBonit(m_state, message, m_status->progress());
+    m_content->setFrame(QStringLiteral("FrameBonit"), m_bonit);
 
     buildMenus();
     buildToolBar();

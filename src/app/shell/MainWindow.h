@@ -11,6 +11,7 @@
 
 class ContentArea;
 class FarmWindow;
+class FrameBonit;
 class FrameNahlPrip;
 class FrameNahlVrhu;
 class FrameSelPotomstva;
@@ -39,6 +40,7 @@ public:
     StatusPanels* status() const { return m_status; }
     FarmWindow* farmWindow() const { return m_farmWindow; }
     FormAktPrasnica* cardWindow() const { return m_card; }
+    FrameBonit* bonitation() const { return m_bonit; }
     QAction* action(const QString& objectName) const;
 
     // Returns false (after showing the refusal) when no farm is chosen.
@@ -100,6 +102,7 @@ private:
     FrameNahlVrhu* m_litters = nullptr;
     FrameSelPotomstva* m_offspring = nullptr;
     FrameMerVU* m_measurement = nullptr;
+    FrameBonit* m_bonit = nullptr;
     QHash<Module, QAction*> m_moduleActions;
     HandbookWindow* m_handbook = nullptr;
     WarehouseWindow* m_warehouse = nullptr;

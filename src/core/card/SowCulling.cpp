@@ -31,6 +31,15 @@ QDate lastEvent(const QVariantList& key) {
 
 Notice SowCulling::cull(const FarmKeys& farm, const QString& herd, const QString& sow,
                         const QDate& culled, const QString& reason) {
+    Transaction transaction;
+    const Notice notice = cullWithin(farm, herd, sow, culled, reason);
+    if (notice.kind != Notice::Kind::Error)
+        transaction.commit();
+    return notice;
+}
+
+Notice SowCulling::cullWithin(const FarmKeys& farm, const QString& herd, const QString& sow,
+                              const QDate& culled, const QString& reason) {
     const QString refusalTitle = QStringLiteral("Oprava údajov prasnice");
     if (reason.trimmed().isEmpty() || reason == QLatin1String("00") ||
         !Sql::value(QStringLiteral("SELECT 1 FROM cdovvyrku WHERE Kod_vyrKU = ?"), {reason})
@@ -40,7 +49,6 @@ Notice SowCulling::cull(const FarmKeys& farm, const QString& herd, const QString
         return Notice::error(refusalTitle, badDate());
 
     const QVariantList key{farm.farm, herd, sow};
-    Transaction transaction;
     QSqlQuery row =
         Sql::exec(QStringLiteral("SELECT prasnica_krcislo, prasnica_vKU, datum_vyradenia "
                                  "FROM tpraspev") +
@@ -86,7 +94,6 @@ Notice SowCulling::cull(const FarmKeys& farm, const QString& herd, const QString
         d.genePool = QStringLiteral("0");
         BasicDataDocument::writeCulling(d, culled);
     }
-    transaction.commit();
     return Notice::information(title(), done());
 }
 

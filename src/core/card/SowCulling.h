@@ -18,6 +18,11 @@ public:
     // the database are thrown as SqlError after the rollback.
     static Notice cull(const FarmKeys& farm, const QString& herd, const QString& sow,
                        const QDate& culled, const QString& reason);
+    // The same inside the caller's open transaction (the bonitation stores a
+    // sow's gene-pool class and her culling together): nothing is committed
+    // here, and on a refusal (an error notice) the caller rolls back.
+    static Notice cullWithin(const FarmKeys& farm, const QString& herd, const QString& sow,
+                             const QDate& culled, const QString& reason);
 
     static QString title() { return QStringLiteral("Vyradenie z KÚ "); }
     static QString done() { return QString::fromUtf8("Korektné vyradenie prasnice z KÚ !"); }

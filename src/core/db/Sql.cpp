@@ -3,6 +3,9 @@
 #include "db/Database.h"
 #include "db/SqlError.h"
 
+#include <QDate>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlError>
 #include <QStringList>
 #include <algorithm>
@@ -65,6 +68,37 @@ void execRows(const QString& head, const QString& tuple, const QList<QVariantLis
         exec(head + QLatin1Char(' ') + QStringList(part.size(), tuple).join(QLatin1Char(',')) +
                  QLatin1Char(' ') + tail,
              bound);
+    }
+}
+
+void execJsonRows(const QString& sql, const QList<std::pair<QString, QString>>& columns,
+                  const QList<QVariantList>& rows, const std::function<void(int)>& chunkDone) {
+    QStringList typed;
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        typed.append(columns[i].first + QLatin1Char(' ') + columns[i].second +
+                     QStringLiteral(" PATH '$[%1]'").arg(i));
+    const QString statement = sql.arg(typed.join(QLatin1Char(',')));
+    constexpr qsizetype chunk = 500;
+    for (qsizetype from = 0; from < rows.size(); from += chunk) {
+        QJsonArray document;
+        for (qsizetype r = from; r < std::min(rows.size(), from + chunk); ++r) {
+            QJsonArray row;
+            for (const QVariant& v : rows[r]) {
+                if (v.isNull())
+                    row.append(QJsonValue());
+                else if (v.typeId() == QMetaType::QDate)
+                    row.append(v.toDate().toString(Qt::ISODate));
+                else if (v.typeId() == QMetaType::QString)
+                    row.append(v.toString());
+                else
+                    row.append(QJsonValue::fromVariant(v));
+            }
+            document.append(row);
+        }
+        exec(statement,
+             {QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Compact))});
+        if (chunkDone)
+            chunkDone(int(std::min(rows.size(), from + chunk)));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <functional>
 
 namespace herd::Sql {
 
@@ -22,6 +23,16 @@ QSqlQuery execScrollable(const QString& sql, const QVariantList& values = {});
 // INSERT for many rows in a few statements.
 void execRows(const QString& head, const QString& tuple, const QList<QVariantList>& rows,
               const QString& tail = {});
+
+// Runs `sql` once per chunk of rows with the rows bound as one JSON document
+// to its "?", which the statement expands with JSON_TABLE(?, '$[*]' COLUMNS
+// (%1)) AS j: %1 becomes the typed columns ("Vaha DECIMAL(10,1) PATH
+// '$[n]'"). For many wide rows, where binding each value of a multi-row
+// INSERT costs more than the insert. A row holds one value per column (NULL,
+// numbers, texts, dates; a decimal given as exact text stays exact).
+// `chunkDone` is called with the number of rows written so far.
+void execJsonRows(const QString& sql, const QList<std::pair<QString, QString>>& columns,
+                  const QList<QVariantList>& rows, const std::function<void(int)>& chunkDone = {});
 
 // Runs `sql`, in which %1 stands for a derived table of the rows (its columns
 // named `columns`, each row's values bound in place), once per chunk of rows;

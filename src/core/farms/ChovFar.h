@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QVariantList>
 
 namespace herd {
 
@@ -10,6 +12,10 @@ class ChovFar {
 public:
     // Drops and creates the table, then fills it in one transaction. Throws SqlError.
     static void rebuild(const QString& farm);
+    // The farm's herds in use, as the table holds them: region, district,
+    // plant, herd code and name (chovatel_chov1 to 4 greater than '00', in
+    // that order). Empty for an unknown farm.
+    static QList<QVariantList> herdsOf(const QString& farm);
 };
 
 } // namespace herd
