@@ -37,6 +37,8 @@ const char* usage =
     "             vytvorí, skontroluje, použije alebo vyprázdni dávku selekcie potomstva\n"
     "  --farm ČÍSLO sow PRASNICA [--herd CHOV]\n"
     "             vypíše kartu, status, úžitkovosť a pohyby prasnice\n"
+    "  --farm ČÍSLO sow move PRASNICA CHOV --to KRAJ-OKRES-ZÁVOD-CHOV[-PRASNICA]\n"
+    "             presunie záznamy prasnice k novému chovateľovi na farme\n"
     "  --farm ČÍSLO list NÁZOV [--code KÓD] [--xlsx SÚBOR] [--pdf SÚBOR]\n"
     "             vypíše zoznam panelu ošípaných (prasnice, prasničky, potomstvo, výkrm),\n"
     "             uloží ho do zošita alebo do PDF; názvy vypíše: list --help\n"
