@@ -28,7 +28,8 @@ int runReport(const QStringList& args, Io& io);
 // Runs "farm list" and "farm choose NUMBER" (the number may come from --farm).
 int runFarm(const QStringList& args, const Options& options, Io& io);
 // Runs "batch KIND check|apply|clear" on the farm of --farm (KIND: enrolment,
-// mating), and "batch offspring create [--extra SOW:YYYY-MM-DD]|check|apply|clear".
+// mating, litter, transfer), and "batch offspring create [--extra
+// SOW:YYYY-MM-DD]|check|apply|clear".
 int runBatch(const QStringList& args, const Options& options, Io& io);
 // Runs "sow move SOW HERD --to KRAJ-OKRES-ZAVOD-CHOV[-SOW]" (the records move) and
 // "sow NUMBER [--herd HERD]" for the farm of --farm: card, status with the

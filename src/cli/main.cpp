@@ -30,7 +30,7 @@ const char* usage =
     "             vytvorí súbory XML dokladov obdobia a zbalí ich do ROZA_qtm.zip\n"
     "  report NÁZOV [--param NÁZOV=HODNOTA ...] --sql \"SELECT ...\" --pdf SÚBOR\n"
     "             [--project SÚBOR]  vytlačí zostavu na riadky príkazu SELECT do PDF\n"
-    "  --farm ČÍSLO batch enrolment|mating|litter check|apply|clear\n"
+    "  --farm ČÍSLO batch enrolment|mating|litter|transfer check|apply|clear\n"
     "             skontroluje, použije (po kontrole) alebo vyprázdni dávku zaradení,\n"
     "             pripustení alebo vrhov\n"
     "  --farm ČÍSLO batch offspring create [--extra PRASNICA:RRRR-MM-DD]|check|apply|clear\n"
