@@ -2,10 +2,12 @@
 
 #include "card/SowRecordsMove.h"
 #include "common/Padding.h"
+#include "db/Sql.h"
 #include "litter/SowActions.h"
 #include "register/TransferDocument.h"
 
 #include <QHash>
+#include <QSqlQuery>
 
 namespace herd {
 
@@ -189,6 +191,14 @@ void TransferBatch::applyRow(const BatchRow& row, const FarmKeys& farm) {
     SowActions::write(FarmKeys{farm.farm, toChov, to}, {{toChov, from.sow, QStringLiteral("70"),
                                                          QDate::currentDate(), 0, from.sow}});
     TransferDocument::write({farm.farm, from.codes, from.chov, from.sow, to, toChov});
+}
+
+ReportData TransferBatch::faultyRows() {
+    QSqlQuery q = Sql::exec(QStringLiteral("SELECT PRMcis, PPodnik, POkres, PZavod, PCHov, "
+                                           "NPodnik, NOkres, NZavod, NCHov, ERR_oznam FROM "
+                                           "davka_presun WHERE status_zaznamu = 0 ORDER BY "
+                                           "davka_presun_ID"));
+    return ReportData::fromQuery(q);
 }
 
 DayPrintout TransferBatch::day() {

@@ -33,6 +33,9 @@ public:
 
     // Step 3: the farm's dprepra documents of a day on "ReportDAktPre".
     static DayPrintout day();
+    // The faulty rows with their messages, on "ReportVstupPre".
+    static QString faultyReport() { return QStringLiteral("ReportVstupPre"); }
+    static ReportData faultyRows();
 
 protected:
     QList<BatchRow> normalise(const FarmKeys& farm) override;
