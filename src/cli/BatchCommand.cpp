@@ -2,6 +2,7 @@
 #include "CliCommand.h"
 #include "batch/CheckedBatch.h"
 #include "card/EnrolmentBatch.h"
+#include "card/TransferBatch.h"
 #include "db/SqlError.h"
 #include "litter/LitterBatch.h"
 #include "litter/MatingBatch.h"
@@ -24,6 +25,7 @@ const Kind kinds[] = {
     {"enrolment", [] { return std::make_unique<EnrolmentBatch>(); }},
     {"mating", [] { return std::make_unique<MatingBatch>(); }},
     {"litter", [] { return std::make_unique<LitterBatch>(); }},
+    {"transfer", [] { return std::make_unique<TransferBatch>(); }},
 };
 
 // The check as the window runs it; true when it went through every row and

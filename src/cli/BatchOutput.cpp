@@ -22,10 +22,10 @@ QString kindWord(herd::Notice::Kind kind) {
 }
 } // namespace
 
-const char* const batchUsage =
-    "Použitie: wgravolenta-cli --farm ČÍSLO batch enrolment|mating|litter check|apply|clear\n"
-    "         wgravolenta-cli --farm ČÍSLO batch offspring "
-    "create [--extra PRASNICA:RRRR-MM-DD]|check|apply|clear\n";
+const char* const batchUsage = "Použitie: wgravolenta-cli --farm ČÍSLO batch "
+                               "enrolment|mating|litter|transfer check|apply|clear\n"
+                               "         wgravolenta-cli --farm ČÍSLO batch offspring "
+                               "create [--extra PRASNICA:RRRR-MM-DD]|check|apply|clear\n";
 
 int withBatchFarm(const Options& options, Io& io,
                   const std::function<int(const herd::FarmKeys&)>& work) {

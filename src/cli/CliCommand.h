@@ -28,9 +28,11 @@ int runReport(const QStringList& args, Io& io);
 // Runs "farm list" and "farm choose NUMBER" (the number may come from --farm).
 int runFarm(const QStringList& args, const Options& options, Io& io);
 // Runs "batch KIND check|apply|clear" on the farm of --farm (KIND: enrolment,
-// mating), and "batch offspring create [--extra SOW:YYYY-MM-DD]|check|apply|clear".
+// mating, litter, transfer), and "batch offspring create [--extra
+// SOW:YYYY-MM-DD]|check|apply|clear".
 int runBatch(const QStringList& args, const Options& options, Io& io);
-// Runs "sow NUMBER [--herd HERD]" for the farm of --farm: card, status with the
+// Runs "sow move SOW HERD --to KRAJ-OKRES-ZAVOD-CHOV[-SOW]" (the records move) and
+// "sow NUMBER [--herd HERD]" for the farm of --farm: card, status with the
 // expected action, performance and movements as text.
 int runSow(const QStringList& args, const Options& options, Io& io);
 // Runs "list NAME [--code CODE] [--xlsx FILE] [--pdf FILE]" for the farm of

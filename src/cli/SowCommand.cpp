@@ -1,5 +1,7 @@
+#include "BatchOutput.h"
 #include "CliCommand.h"
 #include "CliSession.h"
+#include "card/SowRecordsMove.h"
 #include "common/DateText.h"
 #include "common/Padding.h"
 #include "views/DisplayFormat.h"
@@ -126,9 +128,47 @@ int show(const SowKey& key, Io& io) {
     return 0;
 }
 
+const char* const moveUsage = "Použitie: wgravolenta-cli --farm ČÍSLO sow move PRASNICA CHOV --to "
+                              "KRAJ-OKRES-ZÁVOD-CHOV[-PRASNICA]\n";
+
+// "sow move SOW HERD --to KRAJ-OKRES-ZAVOD-CHOV[-SOW]": the farm's sow of the
+// herd moves to the new breeder on the farm. She keeps her number, so a
+// number given after the codes must be hers.
+int move(const QStringList& args, const Options& options, Io& io) {
+    const qsizetype at = args.indexOf(QStringLiteral("--to"));
+    const QStringList target = args.value(at + 1).split(QLatin1Char('-'));
+    if (options.farm.trimmed().isEmpty() || args.size() != 4 || at != 2 || target.size() < 4 ||
+        target.size() > 5) {
+        io.err << moveUsage;
+        return 2;
+    }
+    const QString sow = padLeftZeros(args.at(0), Width::Sow);
+    if (target.size() == 5 && padLeftZeros(target.at(4), Width::Sow) != sow) {
+        io.err << "Prasnica si pri presune ponecháva svoje číslo " << sow << "\n";
+        return 2;
+    }
+    const FarmCodes to{padLeftZeros(target.at(0), 2), padLeftZeros(target.at(1), 2),
+                       padLeftZeros(target.at(2), 3)};
+    const QString toChov = padLeftZeros(target.at(3), Width::Herd);
+    return withDatabase(io, [&] {
+        const auto from =
+            SowRecordsMove::find(options.farm, padLeftZeros(args.at(1), Width::Herd), sow);
+        if (!from) {
+            print({Notice::error(QString::fromUtf8("Presun prasníc"), SowRecordsMove::notFound())},
+                  io);
+            return 1;
+        }
+        const Notice done = SowRecordsMove::move(options.farm, *from, to, toChov);
+        print({done}, io);
+        return done.kind == Notice::Kind::Information ? 0 : 1;
+    });
+}
+
 } // namespace
 
 int runSow(const QStringList& arguments, const Options& options, Io& io) {
+    if (arguments.value(0) == QLatin1String("move"))
+        return move(arguments.mid(1), options, io);
     QStringList args = arguments;
     QString herd;
     const qsizetype at = args.indexOf(QStringLiteral("--herd"));

@@ -9,6 +9,7 @@
 #include "TableSnapshot.h"
 #include "TestDatabase.h"
 #include "card/EnrolmentBatch.h"
+#include "card/TransferBatch.h"
 #include "db/Sql.h"
 #include "db/SqlError.h"
 #include "litter/LitterBatch.h"
@@ -72,7 +73,8 @@ QList<Kind> kinds() {
     return {{"enrolment", EnrolmentBatch::cellRules(), enrolmentCell},
             {"mating", MatingBatch::cellRules(), MatingBatch::cellValue},
             {"litter", LitterCells::rules(), litterCell},
-            {"offspring", OffspringBatch::cellRules(), offspringCell}};
+            {"offspring", OffspringBatch::cellRules(), offspringCell},
+            {"transfer", TransferBatch::cellRules(), TransferBatch::cellValue}};
 }
 
 // A column of the test database: its type and sizes.
@@ -232,7 +234,8 @@ private slots:
         const QList<std::pair<const char*, const char*>> tables{{"enrolment", "davka_zar"},
                                                                 {"mating", "davka_ins"},
                                                                 {"litter", "davka_vrh"},
-                                                                {"offspring", "davka_pot"}};
+                                                                {"offspring", "davka_pot"},
+                                                                {"transfer", "davka_presun"}};
         const QList<Kind> all = kinds();
         for (int i = 0; i < all.size(); ++i)
             for (const CellRule& r : all[i].rules)
