@@ -36,6 +36,10 @@ int runSow(const QStringList& args, const Options& options, Io& io);
 // Runs "list NAME [--code CODE] [--xlsx FILE] [--pdf FILE]" for the farm of
 // --farm: any list of the herd panels (HerdLists::all), and "list --help".
 int runList(const QStringList& args, const Options& options, Io& io);
+// Runs "selection list|show NAME|run NAME [--xlsx F] [--pdf F] [--csv F]|save NAME
+// --table T --columns a,b,c [--where C:OP:V …] [--or C:OP:V …] [--order C[:desc] …]":
+// the saved quick selections.
+int runSelection(const QStringList& args, Io& io);
 // Runs "demo --farms N --sows M --years Y [--seed S]": generates herds.
 int runDemo(const QStringList& args, Io& io);
 

@@ -39,6 +39,11 @@ const char* usage =
     "  --farm ČÍSLO list NÁZOV [--code KÓD] [--xlsx SÚBOR] [--pdf SÚBOR]\n"
     "             vypíše zoznam panelu ošípaných (prasnice, prasničky, potomstvo, výkrm),\n"
     "             uloží ho do zošita alebo do PDF; názvy vypíše: list --help\n"
+    "  selection list | show NÁZOV | run NÁZOV [--xlsx SÚBOR] [--pdf SÚBOR] [--csv SÚBOR]\n"
+    "             vypíše uložené rýchle výbery, výber s jeho príkazom, alebo výber vykoná\n"
+    "  selection save NÁZOV --table TABUĽKA --columns a,b,c [--description POPIS]\n"
+    "             [--where STĹPEC:OPERÁTOR:HODNOTA ...] [--order STĹPEC[:desc] ...]\n"
+    "             uloží rýchly výber (selection --help vypíše podrobnosti)\n"
     "  demo --farms N --sows M --years R [--seed S]\n"
     "             vytvorí N demonštračných fariem s M prasnicami a históriou R rokov\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
@@ -74,7 +79,8 @@ bool drawsReports(int argc, char** argv) {
     if (args.isEmpty())
         return false;
     return args.first() == QLatin1String("report") ||
-           (args.first() == QLatin1String("list") && args.contains(QLatin1String("--pdf")));
+           ((args.first() == QLatin1String("list") || args.first() == QLatin1String("selection")) &&
+            args.contains(QLatin1String("--pdf")));
 }
 } // namespace
 
@@ -114,6 +120,8 @@ int main(int argc, char** argv) {
         return cli::runSow(args, options, io);
     if (command == QLatin1String("list"))
         return cli::runList(args, options, io);
+    if (command == QLatin1String("selection"))
+        return cli::runSelection(args, io);
     if (command == QLatin1String("demo"))
         return cli::runDemo(args, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;

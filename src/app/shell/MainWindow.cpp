@@ -10,6 +10,7 @@
 #include "litter/FrameNahlVrhu.h"
 #include "litter/FrameSelPotomstva.h"
 #include "register/WarehouseWindow.h"
+#include "reports/FormRychleVybery.h"
 #include "settings/BoarLinesWindow.h"
 #include "settings/BreedingWindow.h"
 #include "settings/TechniciansWindow.h"
@@ -264,7 +265,14 @@ void MainWindow::buildMenus() {
     stub(entry(search, "ActionHladatKanca", u("&Kanca ..."), {}, 4));
     stub(entry(search, "ActionHladatPotomstvo", u("P&otomstvo ..."), {}, 3), true);
     views->addSeparator();
-    stub(entry(views, "ActionRychleVybery", u("&Rýchle výbery "), {}, 16));
+    connect(entry(views, "ActionRychleVybery", u("&Rýchle výbery "), {}, 16), &QAction::triggered,
+            this, [this] {
+                // A new window for each opening, made under the hourglass.
+                QApplication::setOverrideCursor(Qt::WaitCursor);
+                FormRychleVybery window(this);
+                QApplication::restoreOverrideCursor();
+                window.exec();
+            });
 
     QMenu* settings = bar->addMenu(u("&Nastavenia"));
     settings->setObjectName(QStringLiteral("MenuNastavenia"));
