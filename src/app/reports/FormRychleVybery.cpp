@@ -10,6 +10,7 @@
 #include "shell/Dialogs.h"
 #include "widgets/GridExportMenu.h"
 #include "widgets/GridSetup.h"
+#include "widgets/Hourglass.h"
 #include "widgets/QueryGrid.h"
 #include "widgets/RowsModel.h"
 
@@ -44,11 +45,6 @@ using herd::SqlError;
 using herd::TableColumn;
 
 namespace {
-
-struct Hourglass {
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-};
 
 void error(const QString& text) {
     Dialogs::error(SavedSelections::title(), text);

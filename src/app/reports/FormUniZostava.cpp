@@ -12,6 +12,7 @@
 #include "spreadsheet/WorkbookError.h"
 #include "widgets/GridExportMenu.h"
 #include "widgets/GridSetup.h"
+#include "widgets/Hourglass.h"
 #include "widgets/RowsModel.h"
 
 #include <QAction>
@@ -28,12 +29,6 @@ using herd::SelectionReport;
 using herd::SqlError;
 
 namespace {
-
-// The hourglass while a statement runs.
-struct Hourglass {
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-};
 
 QLabel* panel(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
