@@ -384,6 +384,9 @@ private slots:
 
     void savingRenamingAndDeleting() {
         const Selection s = sowSelection();
+        Selection typedCondition = s;
+        typedCondition.conditions = {
+            SelectionCondition::typed(QStringLiteral("1=1; DROP TABLE tpraspev"))};
         QCOMPARE(SavedSelections::save(QStringLiteral("Prvý"), {}, s).text,
                  QStringLiteral("Výber bol uložený."));
         QCOMPARE(SavedSelections::save(QStringLiteral("Druhý"), QStringLiteral("p"), s).text,
@@ -393,12 +396,14 @@ private slots:
             SavedSelections::save(QString(61, QLatin1Char('n')), {}, s).text,
             SavedSelections::save(QStringLiteral("prvý"), {}, s).text,
             SavedSelections::save(QStringLiteral("Tretí"), {}, Selection{}).text,
+            SavedSelections::save(QStringLiteral("Štvrtý"), {}, typedCondition).text,
         };
         QCOMPARE(refused, (QStringList{
                               "Nebol zadaný názov výberu.",
                               "Názov výberu môže mať najviac 60 znakov.",
                               "Výber s názvom „Prvý“ je už uložený. Zadajte iný názov.",
                               "Chyba: Tabuľka  nie je medzi typmi údajov výberu.",
+                              "Povolený je jediný príkaz SELECT (bez ďalšieho príkazu za \";\").",
                           }));
         QCOMPARE(QueryText::lines(QStringLiteral("SELECT nazov FROM sys_zostavy ORDER BY nazov")),
                  (QStringList{"Druhý", "Prvý"}));

@@ -27,6 +27,7 @@
 #include "views/FramePrasnice.h"
 #include "views/GiltLists.h"
 #include "views/ProgenyTestLists.h"
+#include "widgets/Hourglass.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,6 +40,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 using herd::Database;
 using herd::SqlError;
@@ -268,10 +270,12 @@ void MainWindow::buildMenus() {
     connect(entry(views, "ActionRychleVybery", u("&Rýchle výbery "), {}, 16), &QAction::triggered,
             this, [this] {
                 // A new window for each opening, made under the hourglass.
-                QApplication::setOverrideCursor(Qt::WaitCursor);
-                FormRychleVybery window(this);
-                QApplication::restoreOverrideCursor();
-                window.exec();
+                std::optional<FormRychleVybery> window;
+                {
+                    Hourglass wait;
+                    window.emplace(this);
+                }
+                window->exec();
             });
 
     QMenu* settings = bar->addMenu(u("&Nastavenia"));
