@@ -269,6 +269,8 @@ int runSelection(const QStringList& arguments, Io& io) {
             else if (command == QLatin1String("save") &&
                      (a.value("table").isEmpty() || a.value("columns").isEmpty()))
                 wrong = QStringLiteral("Chýba --table alebo --columns.");
+        } else if (command.isEmpty()) {
+            wrong = QStringLiteral("Chýba príkaz výberu (list, show, run alebo save).");
         } else {
             wrong = QStringLiteral("Neznámy príkaz výberu: ") + command;
         }

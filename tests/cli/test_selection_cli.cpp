@@ -153,7 +153,9 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message"); // a part of stderr
-        QTest::newRow("no command") << QStringList{} << 2 << "Neznámy príkaz výberu";
+        QTest::newRow("no command") << QStringList{} << 2 << "Chýba príkaz výberu";
+        QTest::newRow("unknown command")
+            << QStringList{"drop", "x"} << 2 << "Neznámy príkaz výberu: drop";
         QTest::newRow("no name") << QStringList{"run"} << 2 << "Chýba názov výberu";
         QTest::newRow("no columns") << QStringList{"save", "x", "--table", "tpraspev"} << 2
                                     << "Chýba --table alebo --columns.";
