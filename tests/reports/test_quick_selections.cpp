@@ -257,8 +257,15 @@ private slots:
         QCOMPARE(m_window->rememberedColumn(), 1);
         QCOMPARE(title->text(), QStringLiteral("linia_otca"));
         QVERIFY(!rows->index(0, 0).data(Qt::BackgroundRole).isValid());
+        // Enter in the box renames; it presses no button of the window.
+        QApplication::setActiveWindow(m_window.get());
+        title->setFocus();
         title->setText(QStringLiteral("Línia 'otca'"));
+        m_dialogs->shown.clear();
         QTest::keyClick(title, Qt::Key_Return);
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_dialogs->texts(), QStringList{});
+        QCOMPARE(m_window->selection().columns.size(), 3);
         QCOMPARE(header(1), QStringLiteral("Línia 'otca'"));
         QCOMPARE(header(0), QStringLiteral("linia_otcaMatky"));
 

@@ -78,6 +78,9 @@ QGroupBox* group(const char* name, const QString& title, QWidget* parent) {
 QPushButton* button(const char* name, const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
+    // Enter in a box (a column's title, a value) must not press a button:
+    // it would close the window or add a condition.
+    b->setAutoDefault(false);
     return b;
 }
 
@@ -121,6 +124,13 @@ FormRychleVybery::FormRychleVybery(QWidget* parent)
     loadSaved();
     m_tabs->setCurrentIndex(TypUdajov);
     tabChanged(TypUdajov);
+}
+
+FormRychleVybery::~FormRychleVybery() {
+    // The controls go after this window's own members: a box that loses the
+    // focus or a tab bar that loses its pages must not call back into it.
+    for (QObject* control : findChildren<QObject*>())
+        control->disconnect(this);
 }
 
 QWidget* FormRychleVybery::buildKindTab() {

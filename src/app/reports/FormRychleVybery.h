@@ -31,6 +31,7 @@ public:
     enum Tab { TypUdajov, Podmienka, Vystup, Ulozenie, Akcie };
 
     explicit FormRychleVybery(QWidget* parent = nullptr);
+    ~FormRychleVybery() override;
 
     // The selection as composed so far (the condition text taken in).
     herd::Selection selection();
