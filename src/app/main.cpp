@@ -1,5 +1,7 @@
+#include "common/LogFile.h"
 #include "db/Session.h"
 #include "db/SqlError.h"
+#include "shell/Application.h"
 #include "shell/BenchProbe.h"
 #include "shell/DemoFarmStart.h"
 #include "shell/Dialogs.h"
@@ -10,14 +12,24 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    // Answered before anything starts: needs no screen and no database.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("wGravolenta OŠ 3.0\n");
+            return 0;
+        }
+    }
     QElapsedTimer started;
     started.start();
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("wgravolenta"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    QApplication::setApplicationVersion(QStringLiteral("3.0")); // also in --version above
     installQtTexts();
+    herd::LogFile::install(herd::Config::defaultDataRoot());
 
     QElapsedTimer shown;
     auto* splash = new SplashWindow;

@@ -2,6 +2,7 @@
 #include "CliCommand.h"
 #include "batch/CheckedBatch.h"
 #include "card/EnrolmentBatch.h"
+#include "db/SqlError.h"
 #include "litter/LitterBatch.h"
 #include "litter/MatingBatch.h"
 
@@ -28,7 +29,13 @@ const Kind kinds[] = {
 // The check as the window runs it; true when it went through every row and
 // found no faulty one.
 bool check(CheckedBatch& batch, const FarmKeys& farm, Io& io) {
-    const BatchOutcome outcome = batch.check(farm);
+    BatchOutcome outcome;
+    try {
+        outcome = batch.check(farm);
+    } catch (const SqlError& e) {
+        print({batch.texts().checkFault(e.text())}, io);
+        return false;
+    }
     print(outcome.notices, io);
     const bool clean = printFaulty(
         batch.table(), [&](const BatchRow& row) { return batch.describe(row); }, io);
@@ -47,7 +54,13 @@ int run(CheckedBatch& batch, const QString& action, const FarmKeys& farm, Io& io
         return 1;
     if (action == QLatin1String("check"))
         return 0;
-    const BatchOutcome outcome = batch.apply(farm);
+    BatchOutcome outcome;
+    try {
+        outcome = batch.apply(farm);
+    } catch (const SqlError& e) {
+        print({batch.texts().applyFault(e.text())}, io);
+        return 1;
+    }
     print(outcome.notices, io);
     return outcome.done ? 0 : 1;
 }

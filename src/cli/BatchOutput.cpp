@@ -1,6 +1,7 @@
 #include "BatchOutput.h"
 
 #include "CliSession.h"
+#include "common/ControlChars.h"
 #include "db/Config.h"
 #include "db/Session.h"
 #include "db/SqlError.h"
@@ -49,16 +50,20 @@ int withBatchFarm(const Options& options, Io& io,
     }
 }
 
+// Texts may carry what was typed into a cell: its control characters are
+// printed escaped, never sent to the terminal.
 void print(const herd::Notices& notices, Io& io) {
     for (const herd::Notice& n : notices)
-        io.out << kindWord(n.kind) << ": " << n.title << ": " << n.text << "\n";
+        io.out << kindWord(n.kind) << ": " << herd::ControlChars::escaped(n.title) << ": "
+               << herd::ControlChars::escaped(n.text) << "\n";
 }
 
 bool printFaulty(const herd::BatchTable& table,
                  const std::function<QString(const herd::BatchRow&)>& describe, Io& io) {
     const QList<herd::BatchRow> faulty = table.faultyRows();
     for (const herd::BatchRow& row : faulty)
-        io.out << "  " << describe(row) << ": " << row.text(QStringLiteral("ERR_oznam")) << "\n";
+        io.out << "  " << herd::ControlChars::escaped(describe(row)) << ": "
+               << herd::ControlChars::escaped(row.text(QStringLiteral("ERR_oznam"))) << "\n";
     return faulty.isEmpty();
 }
 

@@ -34,6 +34,14 @@ QString kindText(const Config& config) {
     return {};
 }
 
+ConnectionSettings privateSettings(const Config& config, const PrivateServer& server) {
+    ConnectionSettings settings = config.connection();
+    settings.socket = server.socketPath();
+    settings.user = PrivateServer::accountName();
+    settings.password.clear();
+    return settings;
+}
+
 int init(const Config& config, Io& io) {
     Session session(config);
     if (!startSession(session, io))
@@ -54,8 +62,7 @@ int status(const Config& config, Io& io) {
            << "Socket: " << server.socketPath() << "\n";
     if (!running)
         return 0;
-    ConnectionSettings settings = config.connection();
-    settings.socket = server.socketPath();
+    ConnectionSettings settings = privateSettings(config, server);
     try {
         Database::open(settings);
         io.out << "Verzia schémy: " << Schema::currentVersion(Database::connection())
@@ -72,13 +79,11 @@ int start(const Config& config, bool durable, Io& io) {
         io.err << "Nastavená databáza nie je súkromný server (" << kindText(config) << ").\n";
         return 1;
     }
-    config.ensureFolders();
     PrivateServer server(config.dataRoot());
     server.setDurable(durable);
     server.start(PrivateServer::Mode::Detached, config.connection().database);
-    ConnectionSettings settings = config.connection();
-    settings.socket = server.socketPath();
-    Database::open(settings);
+    config.ensureFolders();
+    Database::open(privateSettings(config, server));
     Schema::migrate(Database::connection());
     Database::remove();
     io.out << server.socketPath() << "\n";
@@ -106,6 +111,7 @@ int runDb(const QStringList& args, Io& io) {
     const QString action = args.value(0);
     const Config config = Config::load();
     try {
+        config.validate();
         if (action == QLatin1String("init"))
             return init(config, io);
         if (action == QLatin1String("status"))

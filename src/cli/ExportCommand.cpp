@@ -30,8 +30,14 @@ int runExport(const QStringList& args, Io& io) {
         Session session(config);
         session.start();
         const WarehouseExport::Result result = WarehouseExport::run(config, from, to);
+        // The files as they are now: the XML files once packed are gone, the
+        // archive holds them.
+        const QDir folder(config.exportFolder());
         for (const QString& file : result.writtenFiles)
-            io.out << QDir(config.exportFolder()).filePath(file) << "\n";
+            if (folder.exists(file))
+                io.out << folder.filePath(file) << "\n";
+        if (result.packed)
+            io.out << folder.filePath(WarehouseExport::archiveName()) << "\n";
         bool failed = false;
         for (const Notice& notice : result.notices) {
             const bool error = notice.kind == Notice::Kind::Error;

@@ -133,8 +133,13 @@ int show(const HerdListCatalog& catalog, int index, const ListArgs& args, const 
         printRows(source, rows, io);
     if (!args.pdf.isEmpty()) {
         ReportEngine engine(ReportEngine::herdProject());
-        engine.setParameter(QStringLiteral("Farma"), farm);
-        engine.printToPdf(source.report, ReportData::fromQuery(rows), args.pdf);
+        engine.setFarm(farm);
+        // As the program prints it: the grid's columns and titles, titled with the list.
+        ReportData data = ReportData::fromQuery(rows);
+        data.setLabels(source.titles());
+        ReportDefinition& layout = engine.report(source.report);
+        layout.printAsList(data, HerdList::title(choice, item));
+        engine.printToPdf(source.report, data, args.pdf);
         io.out << "PDF: " << args.pdf << "\n";
     }
     io.out << "počet = " << count << "\n";

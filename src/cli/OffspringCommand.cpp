@@ -1,5 +1,6 @@
 #include "BatchOutput.h"
 #include "common/DateText.h"
+#include "db/SqlError.h"
 #include "litter/OffspringBatch.h"
 
 using namespace herd;
@@ -28,12 +29,25 @@ int run(OffspringBatch& batch, const QString& action, const std::optional<ExtraL
         return 0;
     }
     BatchOutcome outcome;
-    if (action == QLatin1String("create"))
-        outcome = batch.create(farm, extra);
-    else if (action == QLatin1String("check"))
-        outcome = batch.check(farm);
-    else
-        outcome = batch.apply(farm); // checks the batch itself
+    try {
+        if (action == QLatin1String("create"))
+            outcome = batch.create(farm, extra);
+        else if (action == QLatin1String("check"))
+            outcome = batch.check(farm);
+        else
+            outcome = batch.apply(farm); // checks the batch itself
+    } catch (const SqlError& e) {
+        // The window's words for the step the database ended.
+        if (action == QLatin1String("create"))
+            print({Notice::error(OffspringBatch::createTitle(),
+                                 OffspringBatch::createFailed() + e.text())},
+                  io);
+        else if (action == QLatin1String("check"))
+            print({batch.texts().checkFault(e.text())}, io);
+        else
+            print({batch.texts().applyFault(e.text())}, io);
+        return 1;
+    }
     print(outcome.notices, io);
     printFaulty(
         batch.table(), [&](const BatchRow& row) { return batch.describe(row); }, io);

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "common/LogFile.h"
 #include "db/Config.h"
 #include "db/Session.h"
 #include "db/SqlError.h"
@@ -93,6 +94,7 @@ int main(int argc, char** argv) {
                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("wgravolenta"));
+    herd::LogFile::install(herd::Config::defaultDataRoot());
     cli::Io io;
     QStringList args = app.arguments().mid(1);
     cli::Options options;

@@ -252,6 +252,29 @@ private slots:
         QCOMPARE(row.text("Kod_kategorie"), QStringLiteral("3"));
     }
 
+    // A control character never reaches the batch: the post is refused with
+    // the field's message and the form keeps the text for mending.
+    void controlCharacterStaysInTheForm() {
+        chooseFarm();
+        openCard();
+        step(0);
+        qobject_cast<QLineEdit*>(field("Prasnica_vKU"))->setText("1");
+        field("Prasnica_KrCislo")->setFocus();
+        type("Prasnica_KrCislo", "321");
+        qobject_cast<QLineEdit*>(field("Chovatel_Chov"))->clear();
+        type("Chovatel_Chov", "25");
+        m_dialogs->shown.clear();
+        auto* origin = qobject_cast<QLineEdit*>(field("Farma_povodu"));
+        origin->setText(QStringLiteral("SK\x01"));
+        navigator()->button(RecordNavigator::Post)->click();
+        QCOMPARE(m_dialogs->texts(), QStringList{"Nekorektne uvedená farma pôvodu !"});
+        QCOMPARE(card()->batch().table().count(), 0);
+        QCOMPARE(origin->text(), QStringLiteral("SK\x01"));
+        origin->setText(QStringLiteral("SK"));
+        navigator()->button(RecordNavigator::Post)->click();
+        QCOMPARE(card()->batch().table().count(), 1);
+    }
+
     void checkShowsFaultyRows() {
         chooseFarm();
         Sql::exec(

@@ -84,6 +84,46 @@ private slots:
             "CHYBA: Kontrola dávky vstupných údajov: Nie je vytvorená dávka vstupných údajov !")));
     }
 
+    // What was typed into a cell reaches the terminal escaped: a carriage
+    // return or an escape sequence never acts on it.
+    void faultyCellsPrintedEscaped() {
+        // Both too long for a sow number, so both rows are faulty.
+        EnrolmentRows::insert({EnrolmentRows::sow(QStringLiteral("7\x1b[2J\x1b[H")),
+                               EnrolmentRows::sow(QStringLiteral("88888\r9"))});
+        const CliRun run = batch("check");
+        QCOMPARE(run.exitCode, 1);
+        const QString out = run.out.join('\n');
+        QVERIFY2(!out.contains(QChar(0x1b)) && !out.contains(QLatin1Char('\r')), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("  7\\e[2J\\e[H chov 01: * ")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("  88888\\r9 chov 01: * ")), qPrintable(out));
+    }
+
+    // A check or an application that the database ends is told with the
+    // window's words, not a bare "Chyba: ".
+    void databaseFaultsWithTheWindowsPrefixes() {
+        EnrolmentRows::insert({EnrolmentRows::sow("7")});
+        Sql::exec(
+            QStringLiteral("DROP TABLE dos1")); // the application writes the register document
+        const CliRun apply = batch("apply");
+        QCOMPARE(apply.exitCode, 1);
+        QVERIFY2(apply.out
+                         .filter(QStringLiteral("CHYBA: Aktualizácia databázy: Nekorektné "
+                                                "ukončenie aktualizácie: "))
+                         .size() == 1,
+                 qPrintable(apply.out.join('\n') + apply.err));
+        QCOMPARE(count("tpraspev"), 0); // rolled back
+
+        Sql::exec(QStringLiteral("DROP TABLE tpraspev")); // the check reads the registered sows
+        const CliRun check = batch("check");
+        QCOMPARE(check.exitCode, 1);
+        QVERIFY2(check.out
+                         .filter(QStringLiteral("CHYBA: Kontrola dávky vstupných údajov: "
+                                                "Nekorektné ukončenie kontroly dávky: "))
+                         .size() == 1,
+                 qPrintable(check.out.join('\n') + check.err));
+        QVERIFY(!check.err.contains(QStringLiteral("Chyba: ")));
+    }
+
     void incompleteBatchIsNotApplied() {
         QVariantMap row = EnrolmentRows::sow("9");
         row.insert(QStringLiteral("Plemeno_KU"), QVariant());

@@ -1,7 +1,9 @@
 // The small helpers every batch relies on: padding, tenths, rounding, date
 // texts and the migration script splitter.
+#include "common/ControlChars.h"
 #include "common/DateText.h"
 #include "common/Padding.h"
+#include "common/Plural.h"
 #include "common/Rounding.h"
 #include "db/Schema.h"
 
@@ -145,6 +147,52 @@ private slots:
         QCOMPARE(statements.at(0), QStringLiteral("CREATE TABLE a (x VARCHAR(5) DEFAULT ';')"));
         QVERIFY(statements.at(1).endsWith(QStringLiteral("('it''s; fine'), (\"q;\")")));
         QCOMPARE(statements.at(2), QStringLiteral("INSERT INTO a VALUES ('back\\\\slash;')"));
+    }
+
+    void plurals_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << 0 << "0 dokladov";
+        QTest::newRow("1") << 1 << "1 doklad";
+        QTest::newRow("2") << 2 << "2 doklady";
+        QTest::newRow("4") << 4 << "4 doklady";
+        QTest::newRow("5") << 5 << "5 dokladov";
+        QTest::newRow("11") << 11 << "11 dokladov";
+        QTest::newRow("21") << 21 << "21 dokladov"; // only 1 itself is singular
+        QTest::newRow("22") << 22 << "22 dokladov";
+    }
+    void plurals() {
+        QFETCH(int, n);
+        QFETCH(QString, text);
+        QCOMPARE(Plural::count(n, QStringLiteral("doklad"), QStringLiteral("doklady"),
+                               QStringLiteral("dokladov")),
+                 text);
+    }
+
+    void controlCharactersEscaped_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("escaped");
+        QTest::newRow("plain and diacritics") << "Prasnica 00012 ťč"
+                                              << "Prasnica 00012 ťč";
+        QTest::newRow("carriage return") << "12\r34"
+                                         << "12\\r34";
+        QTest::newRow("escape sequence") << "\x1b[2J"
+                                         << "\\e[2J";
+        QTest::newRow("other controls") << QString::fromLatin1("a\x01"
+                                                               "b\x7f")
+                                        << "a\\x01b\\x7f";
+        QTest::newRow("C1 control") << QString(QChar(0x9b)) + "31m"
+                                    << "\\u009b31m";
+        QTest::newRow("backslash doubled") << "a\\x01"
+                                           << "a\\\\x01";
+    }
+    void controlCharactersEscaped() {
+        QFETCH(QString, text);
+        QFETCH(QString, escaped);
+        QCOMPARE(ControlChars::escaped(text), escaped);
+        for (const QChar c : ControlChars::escaped(text))
+            QVERIFY(c.unicode() >= 0x20 && c.unicode() != 0x7f &&
+                    (c.unicode() < 0x80 || c.unicode() > 0x9f));
     }
 };
 

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -168,15 +169,97 @@ private slots:
                      .toString(),
                  QStringLiteral("Nova farma|4|0"));
 
-        // A second farm with the same number is refused with the database's word.
+        // A second farm with the same number is refused in Slovak.
         m_dialogs->shown.clear();
         QTest::mouseClick(nav->button(RecordNavigator::Insert), Qt::LeftButton);
         QTest::keyClicks(farms()->edit(QStringLiteral("Cislo_farmy")), QStringLiteral("200001"));
         QTest::mouseClick(nav->button(RecordNavigator::Post), Qt::LeftButton);
-        QCOMPARE(m_dialogs->shown.size(), 1);
-        QVERIFY(m_dialogs->shown.first().text.contains(QStringLiteral("Duplicate")));
+        QCOMPARE(m_dialogs->shown,
+                 QList<Notice>{
+                     Notice::error(QStringLiteral("Farmy"),
+                                   QStringLiteral("Farma s registrom 200001 je už evidovaná !"))});
         QTest::mouseClick(nav->button(RecordNavigator::Cancel), Qt::LeftButton);
         QCOMPARE(farms()->edit(QStringLiteral("Cislo_farmy"))->text(), QStringLiteral("200001"));
+    }
+
+    // Edits the farm's fields (the current row, or a new farm when number is
+    // set) and posts them; returns what the window showed.
+    QStringList post(const QMap<QString, QString>& fields) {
+        m_dialogs->shown.clear();
+        RecordNavigator* nav = farms()->navigator();
+        QTest::mouseClick(nav->button(RecordNavigator::Edit), Qt::LeftButton);
+        for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+            farms()->edit(it.key())->clear();
+            QTest::keyClicks(farms()->edit(it.key()), it.value());
+        }
+        QTest::mouseClick(nav->button(RecordNavigator::Post), Qt::LeftButton);
+        return m_dialogs->texts();
+    }
+
+    // What the database could not keep, or could keep only wrongly, is refused
+    // in the farm window with a Slovak message, and the typed values stay.
+    void refusedEdits_data() {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("animals"); // the farm holds herd rows
+        QTest::addColumn<QString>("message");
+        QTest::newRow("100 sections")
+            << "Skolka_sekcie"
+            << "100" << false << "Počet sekcií - Škôlka - môže byť najviac 99 !";
+        QTest::newRow("9999 boxes")
+            << "Jalovaren_IndBox"
+            << "9999" << false << "Počet sekcií - Jalováreň - ind. boxy - môže byť najviac 99 !";
+        QTest::newRow("another farm's number")
+            << "Cislo_farmy"
+            << "200002" << false << "Farma s registrom 200002 je už evidovaná !";
+        QTest::newRow("renumbered with animals")
+            << "Cislo_farmy"
+            << "200009" << true
+            << "Register farmy 200001 nie je možné zmeniť, farma má v databáze evidované "
+               "ošípané !";
+    }
+    void refusedEdits() {
+        QFETCH(QString, column);
+        QFETCH(QString, value);
+        QFETCH(bool, animals);
+        QFETCH(QString, message);
+        HerdFixture::insertFarm(QStringLiteral("200001"), QStringLiteral("Prvá"));
+        HerdFixture::insertFarm(QStringLiteral("200002"), QStringLiteral("Druhá"));
+        if (animals)
+            HerdFixture::insertAnimal(QStringLiteral("200001"), {"00012     ", "2", "2", "J01"});
+        QVERIFY(farms()->prepare(FarmWindow::Mode::Editing));
+        farms()->show();
+        QCOMPARE(post({{column, value}}), QStringList{message});
+        QVERIFY(farms()->isEditing());
+        QCOMPARE(farms()->edit(column)->text(), value);
+        QCOMPARE(Sql::value(QStringLiteral("SELECT COUNT(*) FROM tfarmy WHERE cislo_farmy = ? "
+                                           "AND Skolka_sekcie = 0 AND Jalovaren_IndBox = 0"),
+                            {QStringLiteral("200001")})
+                     .toInt(),
+                 1);
+    }
+
+    // A farm without animals may take another number; empty day counts stay
+    // unknown, not 0, in the database and on the form.
+    void renumberedAndEmptyDayCounts() {
+        HerdFixture::insertFarm(QStringLiteral("200001"), QStringLiteral("Prvá"));
+        QVERIFY(farms()->prepare(FarmWindow::Mode::Editing));
+        farms()->show();
+        QCOMPARE(post({{QStringLiteral("Cislo_farmy"), QStringLiteral("200003")},
+                       {QStringLiteral("Dni_odstavu"), QString()},
+                       {QStringLiteral("Dni_skolka"), QStringLiteral("35")},
+                       {QStringLiteral("Skolka_sekcie"), QStringLiteral("99")}}),
+                 QStringList());
+        QVERIFY(!farms()->isEditing());
+        QCOMPARE(Sql::value(QStringLiteral("SELECT CONCAT_WS('|', cislo_farmy, "
+                                           "COALESCE(Dni_odstavu, 'NULL'), COALESCE(Dni_vykrm, "
+                                           "'NULL'), Dni_skolka, Skolka_sekcie) FROM tfarmy"))
+                     .toString(),
+                 QStringLiteral("200003|NULL|NULL|35|99"));
+        QVERIFY(farms()->prepare(FarmWindow::Mode::Editing));
+        QCOMPARE(farms()->edit(QStringLiteral("Dni_odstavu"))->text(), QString());
+        QCOMPARE(farms()->edit(QStringLiteral("Dni_vykrm"))->text(), QString());
+        QCOMPARE(farms()->edit(QStringLiteral("Dni_skolka"))->text(), QStringLiteral("35"));
     }
 
     void demoFarmHousingTree() {

@@ -148,7 +148,7 @@ private slots:
         add("weight typed without its point", {{"Hmotnost_vrhu_dochov", "685"}},
             "Hmotnost_vrhu_dochov", "68.5");
         add("weight with its point kept", {{"Hmotnost_vrhu_dochov", "150.0"}},
-            "Hmotnost_vrhu_dochov", "150");
+            "Hmotnost_vrhu_dochov", "150.0");
         add("weight with a decimal comma", {{"Hmotnost_vrhu_dochov", "68,5"}},
             "Hmotnost_vrhu_dochov", "68.5");
         add("weight 0 with character 1", {{"Hmotnost_vrhu_dochov", "0"}}, "Hmotnost_vrhu_dochov",

@@ -10,6 +10,7 @@
 #include "litter/FrameNahlVrhu.h"
 #include "widgets/RecordNavigator.h"
 
+#include <QLineEdit>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -35,6 +36,10 @@ class TestLitterPanel : public QObject {
     static void type(FrameNahlVrhu& panel, int column, const QVariant& value) {
         QTableView* g = grid(panel);
         g->setCurrentIndex(g->model()->index(0, column));
+        // The cell's editor opens as the grid moves; set the value directly instead.
+        for (QLineEdit* e : g->viewport()->findChildren<QLineEdit*>())
+            if (!e->isHidden())
+                QTest::keyClick(e, Qt::Key_Escape);
         g->model()->setData(g->model()->index(0, column), value);
         QTest::keyClick(g, Qt::Key_Return);
     }

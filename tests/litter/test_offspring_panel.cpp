@@ -40,6 +40,10 @@ class TestOffspringPanel : public QObject {
     static void type(FrameSelPotomstva& panel, int row, int column, const QString& value) {
         QTableView* g = piglets(panel);
         g->setCurrentIndex(g->model()->index(row, column));
+        // The cell's editor opens as the grid moves; set the value directly instead.
+        for (QLineEdit* e : g->viewport()->findChildren<QLineEdit*>())
+            if (!e->isHidden())
+                QTest::keyClick(e, Qt::Key_Escape);
         g->model()->setData(g->model()->index(row, column), value);
         QTest::keyClick(g, Qt::Key_Return);
     }

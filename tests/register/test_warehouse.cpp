@@ -60,7 +60,7 @@ private slots:
     void deletePeriodOfEveryFarm() {
         const QString question =
             Warehouse::deleteQuestion(matings, QDate(2021, 5, 9), QDate(2021, 5, 10), 4);
-        QVERIFY(question.contains(QStringLiteral("4 dokladov")));
+        QVERIFY(question.contains(QStringLiteral("4 doklady")));
         QVERIFY(question.contains(QStringLiteral("OŠ - 3 pripustenia")));
         QVERIFY(question.contains(QStringLiteral("09.05.2021")));
         QCOMPARE(Warehouse::deletePeriod(matings, QDate(2021, 5, 9), QDate(2021, 5, 10)), 4);

@@ -1,5 +1,6 @@
 // The register's XML export: byte-exact files, the period rules, and the
 // packing into ROZA_qtm.zip by the shipped script.
+#include "CliHome.h"
 #include "DocumentFixtures.h"
 #include "TestDatabase.h"
 #include "common/DateText.h"
@@ -136,6 +137,11 @@ private slots:
                                << QByteArray("<Sthybr>A&amp;B&lt;C&gt;</Sthybr>");
         QTest::newRow("slovak") << QString::fromUtf8("Č&ž<")
                                 << QByteArray("<Sthybr>\xC4\x8C&amp;\xC5\xBE&lt;</Sthybr>");
+        // A parser reads a bare carriage return as a line end.
+        QTest::newRow("carriage return")
+            << QStringLiteral("A\rB") << QByteArray("<Sthybr>A&#13;B</Sthybr>");
+        QTest::newRow("carriage return in slovak")
+            << QString::fromUtf8("Č\rž") << QByteArray("<Sthybr>\xC4\x8C&#13;\xC5\xBE</Sthybr>");
     }
     void valuesAreEscaped() {
         QFETCH(QString, value);
@@ -152,6 +158,60 @@ private slots:
         lint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), path});
         QVERIFY(lint.waitForFinished());
         QCOMPARE(lint.exitCode(), 0);
+    }
+
+    // A character XML 1.0 forbids is never written: the export names the
+    // table, the row and the column, and ships nothing.
+    void forbiddenCharacterShipsNothing_data() {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("start of heading") << QStringLiteral("12\x01");
+        QTest::newRow("escape in slovak") << QString::fromUtf8("Č\x1b");
+        QTest::newRow("U+FFFF") << QString(QChar(0xFFFF));
+    }
+    void forbiddenCharacterShipsNothing() {
+        QFETCH(QString, value);
+        writeMating(QStringLiteral("000001"));
+        BasicData d = sow(QStringLiteral("000001"));
+        d.breed = value;
+        BasicDataDocument::writeCorrection(d);
+        const QDate today = QDate::currentDate();
+        const auto result = WarehouseExport::run(config(), today, today);
+        QVERIFY(!result.packed);
+        QCOMPARE(result.notices.size(), 1);
+        QCOMPARE(result.notices.first().kind, Notice::Kind::Error);
+        const int id = Sql::value(QStringLiteral("SELECT MAX(dos1_ID) FROM dos1")).toInt();
+        QCOMPARE(result.notices.first().text,
+                 QStringLiteral("Nekorektné vytvorenie XML-OS1: tabuľka dos1, riadok 1 "
+                                "(dos1_ID = %1), stĺpec sthybr: nepovolený riadiaci znak")
+                     .arg(id));
+        QCOMPARE(xmlFiles(), QStringList());
+        QVERIFY(!QFile::exists(exportFolder() + QStringLiteral("/ROZA_qtm.zip")));
+    }
+
+    // A table without rows in the period is not read for its columns.
+    void emptyTableIsNotReadForItsColumns() {
+        writeMating(QStringLiteral("000001"));
+        Sql::exec(QStringLiteral("ALTER TABLE dos1 DROP COLUMN sthybr"));
+        const QDate today = QDate::currentDate();
+        const auto result = WarehouseExport::run(config(), today, today);
+        QVERIFY2(result.packed, qPrintable(texts(result.notices).join('|')));
+        QCOMPARE(result.writtenFiles, QStringList{QStringLiteral("wOS03.xml")});
+    }
+
+    // The CLI names the files that are there: the archive once packed.
+    void cliListsWhatExists() {
+        writeMating(QStringLiteral("000001"));
+        CliHome home(*m_db);
+        const QString dir = m_root->filePath(QStringLiteral("cli-export"));
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        const CliRun run = home.run({QStringLiteral("export"), QStringLiteral("warehouse"),
+                                     QStringLiteral("--from"), today, QStringLiteral("--to"), today,
+                                     QStringLiteral("--dir"), dir});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.first(), QDir(dir).filePath(QStringLiteral("ROZA_qtm.zip")));
+        for (const QString& line : run.out)
+            if (line.endsWith(QLatin1String(".xml")))
+                QVERIFY2(QFile::exists(line), qPrintable(line));
     }
 
     void onlyTablesWithRowsAreWrittenAndPacked() {

@@ -1,6 +1,7 @@
 // The warehouse window as the user drives it: activities, the period,
 // browsing, deleting with a question, and the export's boxes.
 #include "ScriptedDialogs.h"
+#include "Shots.h"
 #include "TestDatabase.h"
 #include "db/Sql.h"
 #include "register/MatingDocument.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -43,6 +45,8 @@ class TestWarehouseWindow : public QObject {
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<QTemporaryDir> m_root;
     std::unique_ptr<WarehouseWindow> m_window;
+    // Whether the box of written types was visible at each step of an export.
+    QList<bool> m_memoVisible;
 
     QWidget* child(const char* name) const {
         return m_window->findChild<QWidget*>(QString::fromLatin1(name));
@@ -61,7 +65,11 @@ private slots:
         m_root = std::make_unique<QTemporaryDir>();
         const Config config = Config::load(m_root->path());
         config.ensureFolders();
-        m_window = std::make_unique<WarehouseWindow>(config, Progress{});
+        m_memoVisible.clear();
+        m_window = std::make_unique<WarehouseWindow>(config, [this](int total, int) {
+            if (total > 0)
+                m_memoVisible.append(child("MemoTypy")->isVisible());
+        });
         m_window->show();
         writeMatings(3);
     }
@@ -119,7 +127,7 @@ private slots:
         m_dialogs->answers = {false};
         m_window->chooseType(matings);
         QCOMPARE(m_dialogs->asked.size(), 1);
-        QVERIFY(m_dialogs->asked.first().contains(QStringLiteral("3 dokladov")));
+        QVERIFY(m_dialogs->asked.first().contains(QStringLiteral("3 doklady")));
         QCOMPARE(Sql::value(QStringLiteral("SELECT COUNT(*) FROM dos3")).toInt(), 3);
 
         m_dialogs->answers = {true};
@@ -135,6 +143,13 @@ private slots:
         QCOMPARE(texts.first(), QStringLiteral("Dáta OS03 sú vytvorené !"));
         QVERIFY(texts.last().startsWith(QStringLiteral("Dáta (ROZA_ QTM.zip) sú vytvorené v ")));
         QVERIFY(QFile::exists(m_root->path() + QStringLiteral("/DATA_exp/ROZA_qtm.zip")));
+        // The box of written types is seen while the export runs, and after.
+        QVERIFY(!m_memoVisible.isEmpty());
+        QVERIFY(!m_memoVisible.contains(false));
+        auto* memo = m_window->findChild<QPlainTextEdit*>(QStringLiteral("MemoTypy"));
+        QVERIFY(memo->isVisible());
+        QCOMPARE(memo->toPlainText(), QString::fromUtf8("Dáta OŠ-3"));
+        shoot(m_window.get(), QStringLiteral("warehouse-export.png"));
     }
 };
 

@@ -3,20 +3,31 @@
 #include "PdfText.h"
 #include "ScriptedDialogs.h"
 #include "TestDatabase.h"
+#include "common/FileNames.h"
+#include "db/Config.h"
 #include "db/Sql.h"
 #include "db/Transaction.h"
 #include "reports/ReportEngine.h"
+#include "reports/ReportPageSetup.h"
 #include "reports/ReportPreviewDialog.h"
 #include "shell/QtTexts.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -128,6 +139,101 @@ private slots:
         const QString text = QString::fromUtf8(info.readAllStandardOutput());
         QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Page size:\\s+595 x 842 pts"))),
                  qPrintable(text));
+    }
+
+    void saveProposesTheTitleAndDayInTheDocumentsFolder() {
+        ScriptedDialogs dialogs;
+        ReportEngine engine(ReportEngine::herdProject());
+        ReportPreviewDialog dialog(engine, QStringLiteral("ReportPrasniceZoznam"), sowList(2));
+        action(&dialog, "ActionUlozitPdf")->trigger();
+        QCOMPARE(dialogs.savesAsked, QStringList{FileNames::inDocuments(
+                                         QStringLiteral("Zoznam prasníc %1.pdf")
+                                             .arg(QDate::currentDate().toString(Qt::ISODate)))});
+    }
+
+    // The page chosen in "Nastavenia" comes back at the report's next print
+    // (a report no other test prints: the choice outlives the test).
+    void pageSetupIsRemembered() {
+        ScriptedDialogs dialogs;
+        ReportEngine engine(ReportEngine::herdProject());
+        // As a first print: the report's own page (a remembered one from an
+        // earlier run of the tests would stand in its place).
+        ReportPageSetup::remember(QStringLiteral("ReportDAktOpr"),
+                                  ReportEngine::pageLayout(QPageLayout::Portrait));
+        {
+            ReportPreviewDialog dialog(engine, QStringLiteral("ReportDAktOpr"), sowList(2));
+            QCOMPARE(dialog.printer()->pageLayout().orientation(), QPageLayout::Portrait);
+            QTimer::singleShot(300, [] {
+                QWidget* setup = QApplication::activeModalWidget();
+                QVERIFY(setup);
+                for (QRadioButton* b : setup->findChildren<QRadioButton*>())
+                    if (b->text() == QStringLiteral("Na šírku"))
+                        b->click();
+                qobject_cast<QDialog*>(setup)->accept();
+            });
+            action(&dialog, "ActionNastavenia")->trigger();
+            QCOMPARE(dialog.printer()->pageLayout().orientation(), QPageLayout::Landscape);
+        }
+        ReportPreviewDialog again(engine, QStringLiteral("ReportDAktOpr"), ReportData());
+        QCOMPARE(again.printer()->pageLayout().orientation(), QPageLayout::Landscape);
+        // Kept for the next run in the data root's settings file.
+        const QSettings ini(Config::load().settingsPath(), QSettings::IniFormat);
+        QCOMPARE(ini.value(QStringLiteral("tlac/ReportDAktOpr_orientacia")).toString(),
+                 QStringLiteral("na sirku"));
+        // Another report keeps its own page.
+        ReportPreviewDialog other(engine, QStringLiteral("ReportDAktPre"), ReportData());
+        QCOMPARE(other.printer()->pageLayout().orientation(), QPageLayout::Portrait);
+    }
+
+    // Qt's own dialogs in Slovak under C.UTF-8 (the test's locale): none of
+    // the texts the distribution's translation lacks stays English.
+    void qtDialogsAreSlovak() {
+        QPrinter printer(QPrinter::HighResolution);
+        QPageSetupDialog setup(&printer);
+        QPrintDialog print(&printer);
+        QFileDialog file(nullptr, QStringLiteral("Uložiť ako PDF"));
+        file.setOption(QFileDialog::DontUseNativeDialog);
+        file.setAcceptMode(QFileDialog::AcceptSave);
+        const QStringList english{"Page Layout",
+                                  "Pages per sheet:",
+                                  "Page order:",
+                                  "Cancel",
+                                  "Double Sided Printing",
+                                  "Page Set:",
+                                  "All Pages",
+                                  "Pages",
+                                  "Left to Right, Top to Bottom",
+                                  "Paper",
+                                  "Orientation",
+                                  "Portrait",
+                                  "Landscape",
+                                  "Margins",
+                                  "Print",
+                                  "Save",
+                                  "File name:",
+                                  "&Save",
+                                  "&Cancel"};
+        for (QDialog* d : std::initializer_list<QDialog*>{&setup, &print, &file}) {
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            QStringList texts{d->windowTitle()};
+            for (QWidget* w : d->findChildren<QWidget*>()) {
+                if (auto* l = qobject_cast<QLabel*>(w))
+                    texts << l->text();
+                else if (auto* b = qobject_cast<QAbstractButton*>(w))
+                    texts << b->text();
+                else if (auto* g = qobject_cast<QGroupBox*>(w))
+                    texts << g->title();
+                else if (auto* c = qobject_cast<QComboBox*>(w))
+                    for (int i = 0; i < c->count(); ++i)
+                        texts << c->itemText(i);
+            }
+            for (const QString& text : texts)
+                QVERIFY2(!english.contains(text), qPrintable(text));
+        }
+        shoot(&setup, QStringLiteral("qt-page-setup.png"));
+        shoot(&print, QStringLiteral("qt-print.png"));
+        shoot(&file, QStringLiteral("qt-file.png"));
     }
 
     void cancelledSaveWritesNothing() {

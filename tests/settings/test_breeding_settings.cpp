@@ -2,6 +2,8 @@
 // plan, and the read-only breeds and boar lines.
 #include "ScriptedDialogs.h"
 #include "TestDatabase.h"
+#include "db/Database.h"
+#include "db/Schema.h"
 #include "db/Sql.h"
 #include "settings/BoarLinesWindow.h"
 #include "settings/BreedingWindow.h"
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -114,7 +117,9 @@ private slots:
             "('M02', 'M', 'Sekcia', 'Materský chov'), ('K01', 'K', 'Sekcia', 'Karanténa')"));
         VeterinaryPlanWindow window;
         window.show();
-        QCOMPARE(window.housingCombo()->count(), 3); // the empty entry and two names
+        // The empty entry and two names, and the shown action's housing kind,
+        // which this farm lacks.
+        QCOMPARE(window.housingCombo()->count(), 4);
         press(window.navigator(), RecordNavigator::Insert);
         window.nameEdit()->setText(QStringLiteral("Vakcinácia proti rinitíde prasničiek"));
         window.vaccineEdit()->setText(QStringLiteral("Porcilis Parvo"));
@@ -131,9 +136,62 @@ private slots:
                       {QStringLiteral("Vakcinácia proti rinitíde prasničiek")});
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toString(), QStringLiteral("Porcilis Parvo"));
-        QCOMPARE(q.value(1).toString(), QStringLiteral("M01"));
+        QCOMPARE(q.value(1).toString(), QStringLiteral("Materský chov")); // the kind's name
         QCOMPARE(q.value(2).toString(), QStringLiteral("07"));
         QCOMPARE(q.value(3).toInt(), 21);
+    }
+
+    // The shipped plan holds housing names; the window shows them, and an
+    // edit of one field keeps the others, whether or not the farm has that
+    // housing kind.
+    void veterinaryActionEditKeepsTheOtherFields_data() {
+        QTest::addColumn<bool>("farmHasTheKind");
+        QTest::newRow("the farm has the housing kind") << true;
+        QTest::newRow("the farm lacks the housing kind") << false;
+    }
+    void veterinaryActionEditKeepsTheOtherFields() {
+        QFETCH(bool, farmHasTheKind);
+        if (farmHasTheKind)
+            Sql::exec(QString::fromUtf8("INSERT INTO cdruhustajnenia (ustajnenie, "
+                                        "kod_druhuustajnenia, druhustajnenia, nazov) VALUES "
+                                        "('J01', 'JAL', 'Sekcia-J01', 'Jalováreň - sekcie'), "
+                                        "('M01', 'MAT', 'Sekcia-M01', 'Matečník')"));
+        const QString row = QStringLiteral(
+            "SELECT CONCAT_WS('|', Nazov_ukonu, Vakcina, Ustajnenie, Kod_akcie, Den_aplikacie) "
+            "FROM cveterukony WHERE CVeterUkony_ID = 1");
+        const QString before = Sql::value(row).toString();
+        VeterinaryPlanWindow window;
+        window.show();
+        QCOMPARE(window.housingCombo()->currentText(), QString::fromUtf8("Jalováreň - sekcie"));
+        press(window.navigator(), RecordNavigator::Edit);
+        window.dayEdit()->setValue(15);
+        press(window.navigator(), RecordNavigator::Post);
+        QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('|')));
+        QString expected = before;
+        expected.replace(QStringLiteral("|14"), QStringLiteral("|15"));
+        QCOMPARE(Sql::value(row).toString(), expected);
+    }
+
+    // A database that stored section codes gets the housing kinds' names.
+    void veterinaryHousingCodesBecomeNames() {
+        Sql::exec(QStringLiteral("UPDATE cveterukony SET Ustajnenie = 'M02' WHERE "
+                                 "CVeterUkony_ID = 3"));
+        Sql::exec(QStringLiteral("UPDATE cveterukony SET Ustajnenie = 'KAN' WHERE "
+                                 "CVeterUkony_ID = 4"));
+        const int version = Sql::value(QStringLiteral("SELECT version FROM schema_version "
+                                                      "WHERE name LIKE '%veterinary_housing%'"))
+                                .toInt();
+        QVERIFY(version > 0);
+        Sql::exec(QStringLiteral("DELETE FROM schema_version WHERE version = ?"), {version});
+        Schema::migrate(Database::connection());
+        QSqlQuery q = Sql::exec(
+            QStringLiteral("SELECT Ustajnenie FROM cveterukony WHERE CVeterUkony_ID IN (1, 3, 4) "
+                           "ORDER BY CVeterUkony_ID"));
+        QStringList names;
+        while (q.next())
+            names.append(q.value(0).toString());
+        QCOMPARE(names, (QStringList{QString::fromUtf8("Jalováreň - sekcie"),
+                                     QString::fromUtf8("Matečník"), QString::fromUtf8("Kančín")}));
     }
 
     void veterinaryActionNeedsAName() {
@@ -143,6 +201,12 @@ private slots:
         QVERIFY(!window.post());
         QCOMPARE(m_dialogs->texts(),
                  QStringList{QStringLiteral("Názov úkonu musí byť vyplnený !")});
+        m_dialogs->shown.clear();
+        window.nameEdit()->setText(QStringLiteral("Vakcinácia\x01"));
+        QVERIFY(!window.post());
+        QCOMPARE(m_dialogs->texts(),
+                 QStringList{
+                     QStringLiteral("Názov úkonu ani vakcína nesmú obsahovať riadiace znaky !")});
     }
 
     void breedsAreReadOnly() {

@@ -6,11 +6,14 @@
 #include "db/Sql.h"
 #include "shell/ContentArea.h"
 #include "shell/MainWindow.h"
+#include "shell/NodePanel.h"
 #include "shell/StatusPanels.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -30,6 +33,15 @@ const QString startupBox = QStringLiteral("Pripoj sa k databáze a vyber aktuál
 const char* moduleActions[] = {"ActionModulOsipane", "ActionModulVrhListok",
                                "ActionModulUstajnenia", "ActionModulBonitacie",
                                "ActionModulMeranieVU"};
+
+const QString notAvailable = QStringLiteral("Táto funkcia zatiaľ nie je k dispozícii.");
+
+// A panel as a later one registers itself: it records the nodes it is given.
+class RecordingPanel : public NodePanel {
+public:
+    void nodeChosen(const QString& text) override { chosen.append(text); }
+    QStringList chosen;
+};
 
 void activate(QWidget* w) {
     QEvent event(QEvent::WindowActivate);
@@ -150,7 +162,7 @@ private slots:
         QTest::newRow("gilts group") << "Prasničky" << 0 << "FramePrasnicky";
         QTest::newRow("fattening group") << "Výkrm" << 0 << "FrameVykrm";
         QTest::newRow("sow") << "00343" << 5 << "FramePrasnice";
-        QTest::newRow("boar") << "1199 04039" << 4 << "FrameKance";
+        QTest::newRow("boar") << "1199 04039" << 4 << ""; // no boar panel yet: says so
         QTest::newRow("offspring") << "00344/45" << 3 << "FramePlemPotomstvo";
         QTest::newRow("farm root") << "Farma Dolná" << 1 << "";
         QTest::newRow("section") << "KAN" << 6 << "";
@@ -315,6 +327,114 @@ private slots:
         }
         QCOMPARE(m_dialogs->shown.first().title, title);
         QCOMPARE(m_dialogs->shown.first().kind, Notice::Kind::Information);
+    }
+
+    // Nodes whose panel is not built yet answer so, titled by the node, and
+    // show nothing; nodes the design gives no panel stay silent.
+    void unbuiltNodesSaySo_data() {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("image");
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<QString>("title"); // empty: the node's text
+        const int osipane = int(Module::Osipane), housing = int(Module::Ustajnenia);
+        QTest::newRow("boars group") << osipane << "Kance" << 0 << true << "";
+        QTest::newRow("boar card") << osipane << "1199 04039" << 4 << true << "Kanec";
+        QTest::newRow("housing group") << housing << "Karanténa" << 0 << true << "";
+        QTest::newRow("gilt-house box") << housing << "IndBox -B10" << 6 << true << "";
+        QTest::newRow("nursery section") << housing << "Sekcia -S20" << 6 << true << "";
+        QTest::newRow("boar house") << housing << "Kančín" << 0 << true << "";
+        QTest::newRow("boar in its house") << housing << "1101 00004" << 4 << true << "Kanec";
+        QTest::newRow("fifth quarantine section") << housing << "Sekcia -K05" << 6 << false << "";
+        QTest::newRow("boar house's section") << housing << "          " << 6 << false << "";
+        QTest::newRow("sow bonitation")
+            << int(Module::Bonitacie) << "Bonitácie prasníc" << 0 << true << "";
+        QTest::newRow("boar bonitation")
+            << int(Module::Bonitacie) << "Bonitácie kancov" << 0 << true << "";
+        QTest::newRow("measurement")
+            << int(Module::MeranieVU) << "Spracovanie merania" << 0 << true << "";
+        QTest::newRow("measurement export")
+            << int(Module::MeranieVU) << "Export dát" << 0 << true << "";
+    }
+    void unbuiltNodesSaySo() {
+        QFETCH(int, module);
+        QFETCH(QString, text);
+        QFETCH(int, image);
+        QFETCH(bool, answers);
+        QFETCH(QString, title);
+        chooseFarm();
+        m_window->show();
+        m_window->switchModule(static_cast<Module>(module));
+        m_window->content()->showFrame(QStringLiteral("FramePrasnice"));
+        QTreeWidget* tree = m_window->treePane()->tree(
+            static_cast<TreePane::Tree>(m_window->treePane()->visibleTree()));
+        auto* root = new QTreeWidgetItem(tree, {QStringLiteral("000001")});
+        auto* item = new QTreeWidgetItem(root, {text});
+        item->setData(0, TreePane::ImageRole, image);
+        tree->setCurrentItem(item);
+        QCOMPARE(m_window->content()->visibleFrame(), QString());
+        if (answers) {
+            QCOMPARE(m_dialogs->shown,
+                     QList<Notice>{Notice::information(title.isEmpty() ? text.trimmed() : title,
+                                                       notAvailable)});
+        } else {
+            QVERIFY(m_dialogs->shown.isEmpty());
+        }
+    }
+
+    void searchStripSaysSo() {
+        chooseFarm();
+        m_window->show();
+        m_window->switchModule(Module::Osipane);
+        QTest::mouseClick(m_window->treePane()->searchButton(), Qt::LeftButton);
+        QCOMPARE(m_dialogs->texts(), QStringList{notAvailable});
+    }
+
+    // A panel built later registers itself for its frame and replaces the answer.
+    void registeredPanelIsShown() {
+        chooseFarm();
+        m_window->show();
+        auto* panel = new RecordingPanel;
+        m_window->content()->setFrame(QStringLiteral("FrameBonit"), panel);
+        m_window->switchModule(Module::Bonitacie);
+        QTreeWidget* tree = m_window->treePane()->tree(TreePane::Bonit);
+        auto* root = new QTreeWidgetItem(tree, {QStringLiteral("000001")});
+        tree->setCurrentItem(new QTreeWidgetItem(root, {QStringLiteral("Bonitácie kancov")}));
+        QCOMPARE(m_window->content()->visibleFrame(), QStringLiteral("FrameBonit"));
+        QCOMPARE(panel->chosen, QStringList{QStringLiteral("Bonitácie kancov")});
+        QVERIFY(m_dialogs->shown.isEmpty());
+        tree->setCurrentItem(root); // the farm node shows nothing
+        QCOMPARE(m_window->content()->visibleFrame(), QString());
+    }
+
+    // After a module switch the node still highlighted is chosen again by a click.
+    void highlightedNodeChosenAgain() {
+        chooseFarm();
+        m_window->show();
+        m_window->switchModule(Module::Osipane);
+        QTreeWidget* tree = m_window->treePane()->tree(TreePane::Osipane);
+        auto* root = new QTreeWidgetItem(tree, {QStringLiteral("000001")});
+        auto* sows = new QTreeWidgetItem(root, {QStringLiteral("Prasnice")});
+        auto* gilts = new QTreeWidgetItem(root, {QStringLiteral("Prasničky")});
+        tree->expandAll();
+        const auto click = [tree](QTreeWidgetItem* item) {
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              tree->visualItemRect(item).center());
+        };
+        click(sows);
+        QCOMPARE(m_window->content()->visibleFrame(), QStringLiteral("FramePrasnice"));
+        m_window->switchModule(Module::VrhListok);
+        m_window->switchModule(Module::Osipane);
+        QCOMPARE(m_window->content()->visibleFrame(), QString());
+        QCOMPARE(tree->currentItem(), sows);
+        click(sows);
+        QCOMPARE(m_window->content()->visibleFrame(), QStringLiteral("FramePrasnice"));
+        // Another node: chosen once, not twice.
+        int chosen = 0;
+        connect(m_window->treePane(), &TreePane::nodeChosen, this, [&] { ++chosen; });
+        click(gilts);
+        QCOMPARE(chosen, 1);
+        QCOMPARE(m_window->content()->visibleFrame(), QStringLiteral("FramePrasnicky"));
     }
 
     void progressBarCountsRows() {

@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -273,6 +274,33 @@ private slots:
         QCOMPARE(rows->rowCount(), 2);
         QCOMPARE(rows->index(1, 3).data().toString(), QStringLiteral("Odčervenie prasníc"));
         QCOMPARE(rows->index(1, 1).data().toDate(), QDate(2024, 3, 5));
+    }
+
+    // Each chosen action starts with an empty date: one typed after another
+    // action's report is the date stored.
+    void anotherActionStartsWithAnEmptyDate() {
+        choose(QStringLiteral("00020     "), 5);
+        openTab(FramePrasnice::Veterinarne);
+        auto* choice = child<QComboBox>("ComboBoxVUDop");
+        auto* date = child<QLineEdit>("MaskEditVUDop");
+        auto* confirm = child<QPushButton>("BitBtnVUDop");
+        choice->setCurrentIndex(3);
+        emit choice->activated(3);
+        QTest::keyClicks(date, QStringLiteral("050324"));
+        QTest::mouseClick(confirm, Qt::LeftButton);
+        choice->setCurrentIndex(4);
+        emit choice->activated(4);
+        QTest::keyClicks(date, QStringLiteral("060324"));
+        QTest::mouseClick(confirm, Qt::LeftButton);
+        QCOMPARE(m_dialogs->texts(), QStringList());
+        QSqlQuery q = herd::Sql::exec(
+            QStringLiteral("SELECT datum_akcie FROM tprashist WHERE kod_akcie = '14' AND "
+                           "prasnica_farma = '00020' AND datum_akcie >= '2024-03-01' "
+                           "ORDER BY datum_akcie"));
+        QStringList days;
+        while (q.next())
+            days.append(q.value(0).toDate().toString(Qt::ISODate));
+        QCOMPARE(days, (QStringList{"2024-03-05", "2024-03-06"}));
     }
 
     void veterinaryCorrectionThroughTheNavigator() {

@@ -3,6 +3,7 @@
 // group nodes' lists with their count, the second grid of the test
 // individuals, the printouts (the fattening list's too), and the card of a
 // selected piglet.
+#include "../reports/PdfText.h"
 #include "HerdFixture.h"
 #include "QueryText.h"
 #include "ScriptedDialogs.h"
@@ -21,6 +22,7 @@
 #include "views/TabbedHerdPanel.h"
 #include "widgets/QueryGrid.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -29,6 +31,7 @@
 #include <QPushButton>
 #include <QSqlQueryModel>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -84,9 +87,11 @@ class TestHerdPanels : public QObject {
                 rows += grid->rows();
         return rows;
     }
-    // Clicks "Zostava" and returns the pages of the preview it opens (0: none).
-    int printPages(TabbedHerdPanel* p, const QString& shot) {
+    // Clicks "Zostava" and returns the pages of the preview it opens (0: none);
+    // with `text`, the printout saved as PDF and read back.
+    int printPages(TabbedHerdPanel* p, const QString& shot, QString* text = nullptr) {
         int pages = 0;
+        QTemporaryDir dir;
         QTimer answer; // gone with the call, whether a preview opened or not
         answer.setSingleShot(true);
         connect(&answer, &QTimer::timeout, this, [&] {
@@ -94,6 +99,12 @@ class TestHerdPanels : public QObject {
                     qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget())) {
                 pages = dialog->preview()->pageCount();
                 shoot(dialog, shot);
+                if (text) {
+                    m_dialogs->saveFileAnswer = dir.filePath(QStringLiteral("zostava.pdf"));
+                    dialog->findChild<QAction*>(QStringLiteral("ActionUlozitPdf"))->trigger();
+                    m_dialogs->shown.clear(); // the box telling where it was saved
+                    *text = pdfPages(m_dialogs->saveFileAnswer).join(QLatin1Char('\f'));
+                }
                 dialog->reject();
             }
         });
@@ -190,7 +201,24 @@ private slots:
         QCOMPARE(m_window->status()->message(), QStringLiteral(" počet = %1").arg(rows));
         QVERIFY(m_dialogs->shown.isEmpty());
         shoot(m_window.get(), frame + QStringLiteral(".png"));
-        QVERIFY(printPages(p, frame + QStringLiteral("-zostava.png")) >= 1);
+        // The printout: the farm in the header, titled with the chosen list
+        // and its code, the grid's captions.
+        QString text;
+        QVERIFY(printPages(p, frame + QStringLiteral("-zostava.png"), &text) >= 1);
+        QVERIFY2(text.trimmed().startsWith(QStringLiteral("Farma 900001 – ")), qPrintable(text));
+        QVERIFY2(text.contains(second.isEmpty() ? list.trimmed()
+                                                : list.trimmed() + QStringLiteral(" – ") + second),
+                 qPrintable(text));
+        QueryGrid* shown = nullptr;
+        for (QueryGrid* grid : p->lists()->findChildren<QueryGrid*>())
+            if (grid->isVisibleTo(p))
+                shown = grid;
+        const QString lastCaption =
+            shown->model()
+                ->headerData(shown->model()->columnCount() - 1, Qt::Horizontal)
+                .toString();
+        for (const QString& word : lastCaption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            QVERIFY2(text.contains(word), qPrintable(lastCaption)); // a caption may wrap
 
         // Another node leaves the lists: nothing chosen, the count blank.
         choose(node(QStringLiteral("Prasnice")));

@@ -185,6 +185,11 @@ void BatchEntryForm::startEdit() {
 bool BatchEntryForm::post() {
     if (!m_editing)
         return true;
+    // A value no cell of its column may hold stays in the form for mending.
+    if (const QString message = m_model->refusal(values()); !message.isEmpty()) {
+        Dialogs::error(QStringLiteral("Dávka"), message);
+        return false;
+    }
     try {
         if (m_inserting)
             m_row = m_model->insertValues(values());

@@ -1,6 +1,7 @@
 #include "batch/BatchGridPanel.h"
 
 #include "batch/BatchChoiceTabs.h"
+#include "batch/BatchGridTyping.h"
 #include "batch/BatchSteps.h"
 #include "batch/BatchTableModel.h"
 #include "db/SqlError.h"
@@ -67,7 +68,6 @@ BatchGridPanel::BatchGridPanel(const herd::ShellState& state, herd::Progress pro
     m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->installEventFilter(this);
     GridSetup::prepare(m_grid, m_setup.caption);
     layout->addWidget(m_grid, 1);
     m_navigator = new RecordNavigator(group);
@@ -88,12 +88,9 @@ BatchGridPanel::BatchGridPanel(const herd::ShellState& state, herd::Progress pro
     connect(m_model, &herd::BatchTableModel::writeFailed, this, [](const QString& text) {
         Dialogs::error(editTitle, QStringLiteral("Chyba: ") + text);
     });
-    // Enter in an open cell editor commits it; it then moves on as well.
-    connect(m_grid->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
-                if (hint == QAbstractItemDelegate::SubmitModelCache)
-                    QTimer::singleShot(0, this, &BatchGridPanel::moveToNextColumn);
-            });
+    // DBGridVstupKeyDown: Enter moves to the next column, from the last back
+    // to the first.
+    new BatchGridTyping(m_grid, m_model, 0, int(m_batch->table().columns().size()), editTitle);
     m_grid->hide();
     m_navigator->hide();
 }
@@ -162,7 +159,7 @@ void BatchGridPanel::printFaulty() {
             return;
         }
         herd::ReportEngine engine(herd::ReportEngine::herdProject());
-        engine.setParameter(QStringLiteral("Farma"), QStringLiteral("Farma ") + m_state.aktFarma);
+        engine.setFarm(m_state.aktFarma);
         ReportPreviewDialog::run(engine, m_setup.faultyReport, std::move(data), this);
     } catch (const herd::SqlError& e) {
         Dialogs::error(faultyTitle, QStringLiteral("Chyba: ") + e.text());
@@ -215,28 +212,6 @@ bool BatchGridPanel::DBGridVstupColExit(const QModelIndex& cell) {
     return m_model->setData(cell, verdict.value);
 }
 
-bool BatchGridPanel::eventFilter(QObject* watched, QEvent* event) {
-    // DBGridVstupKeyDown: Enter moves to the next column, from the last back
-    // to the first.
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_grid->currentIndex().isValid()) {
-            moveToNextColumn();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void BatchGridPanel::moveToNextColumn() {
-    const QModelIndex at = m_grid->currentIndex();
-    if (!at.isValid())
-        return;
-    const int columns = int(m_batch->table().columns().size());
-    const int next = at.column() + 1 < columns ? at.column() + 1 : 0;
-    m_grid->setCurrentIndex(m_model->index(at.row(), next));
-}
-
 void BatchGridPanel::onNavigator(int which) {
     const int rows = m_model->rowCount();
     const int at = m_grid->currentIndex().isValid() ? m_grid->currentIndex().row() : -1;
@@ -266,7 +241,7 @@ void BatchGridPanel::onNavigator(int which) {
             break;
         }
         case RecordNavigator::Delete:
-            if (at >= 0) {
+            if (at >= 0 && Dialogs::instance().ask(QStringLiteral("Dávka"), u("Zmazať záznam ?"))) {
                 m_model->removeAt(at);
                 go(std::min(at, m_model->rowCount() - 1));
             }

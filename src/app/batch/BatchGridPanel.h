@@ -61,7 +61,6 @@ public:
 
 protected:
     herd::CheckedBatch& checkedBatch() { return *m_batch; }
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void startEditing();
@@ -71,7 +70,6 @@ private:
     void setEditable(bool editable);
     void showFaultyOnly(bool faultyOnly);
     void onNavigator(int which);
-    void moveToNextColumn();
     void updateNavigator();
 
     const herd::ShellState& m_state;

@@ -4,6 +4,7 @@
 #include "reports/ReportEngine.h"
 #include "reports/ReportPreviewDialog.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 
 namespace BatchSteps {
 
@@ -48,7 +49,7 @@ bool check(const herd::BatchTexts& t, const QString& farm, const Step& step) {
         showAll(outcome.notices);
         return outcome.done;
     } catch (const herd::SqlError& e) {
-        Dialogs::error(t.checkTitle, t.checkFailed + e.text());
+        FailureBox::show(t.checkTitle, e, t.checkFailed);
         return false;
     }
 }
@@ -59,7 +60,7 @@ bool apply(const herd::BatchTexts& t, const QString& farm, const Step& step,
     try {
         outcome = step(farmKeys(farm));
     } catch (const herd::SqlError& e) {
-        Dialogs::error(t.applyTitle, t.applyFailed + e.text());
+        FailureBox::show(t.applyTitle, e, t.applyFailed);
         return false;
     }
     showAll(outcome.notices);
@@ -69,7 +70,7 @@ bool apply(const herd::BatchTexts& t, const QString& farm, const Step& step,
         try {
             clear();
         } catch (const herd::SqlError& e) {
-            Dialogs::error(t.applyTitle, QStringLiteral("Chyba: ") + e.text());
+            FailureBox::show(t.applyTitle, e);
         }
     }
     return true;
@@ -90,7 +91,7 @@ void printDay(const QList<herd::DayPrintout>& printouts, const QString& farm, QW
         try {
             data = printout.read(farm, *day);
         } catch (const herd::SqlError& e) {
-            Dialogs::error(printout.none.title, QStringLiteral("Chyba: ") + e.text());
+            FailureBox::show(printout.none.title, e);
             return;
         }
         if (data.rows.isEmpty()) {

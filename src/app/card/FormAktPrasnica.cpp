@@ -7,6 +7,7 @@
 #include "card/EnrolmentPrintout.h"
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 #include "widgets/GridSetup.h"
 #include "widgets/RecordNavigator.h"
 
@@ -330,7 +331,7 @@ void FormAktPrasnica::runStep(Step step) {
             break;
         }
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(windowTitle(), e);
     }
 }
 

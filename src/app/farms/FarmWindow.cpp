@@ -2,6 +2,8 @@
 
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
+#include "widgets/GridSetup.h"
 #include "widgets/UnsavedChanges.h"
 
 #include <QApplication>
@@ -60,6 +62,7 @@ FarmWindow::FarmWindow(QWidget* parent)
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    GridSetup::prepare(m_grid, QStringLiteral("Farmy"));
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setColumnWidth(2, 260);
@@ -246,7 +249,7 @@ bool FarmWindow::prepare(Mode mode) {
             m_combo->setCurrentIndex(-1);
         }
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
         return false;
     }
 
@@ -323,7 +326,7 @@ bool FarmWindow::post() {
             return false;
         }
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
         return false;
     }
     setEditing(false);
@@ -346,7 +349,7 @@ void FarmWindow::removeCurrent() {
         FarmRegistry::remove(number);
         reload(next);
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
     }
 }
 
@@ -382,7 +385,7 @@ void FarmWindow::onNavigator(RecordNavigator::Button which) {
         try {
             reload();
         } catch (const herd::SqlError& e) {
-            Dialogs::error(windowName, e.text());
+            FailureBox::show(windowName, e);
         }
         return;
     case RecordNavigator::Count:
@@ -417,7 +420,7 @@ void FarmWindow::chooseEntry(int index) {
     try {
         reload(number);
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowName, e.text());
+        FailureBox::show(windowName, e);
     }
 }
 

@@ -1,11 +1,13 @@
 #include "litter/FrameSelPotomstva.h"
 
 #include "batch/BatchChoiceTabs.h"
+#include "batch/BatchGridTyping.h"
 #include "batch/BatchSteps.h"
 #include "batch/BatchTableModel.h"
 #include "db/SqlError.h"
 #include "litter/OffspringPrintout.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 #include "widgets/GridSetup.h"
 #include "widgets/QueryGrid.h"
 #include "widgets/RecordNavigator.h"
@@ -19,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSqlQueryModel>
@@ -88,6 +91,8 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
     m_extraDate->setObjectName(QStringLiteral("DateTimePickerVrh"));
     m_extraDate->setCalendarPopup(true);
     m_extraDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_extraDate->setLocale(
+        QLocale(QLocale::Slovak, QLocale::Slovakia)); // the calendar's month names
     extraLayout->addWidget(m_extraDate);
     auto* confirm = new QPushButton(u("Potvrď"), m_extra);
     confirm->setObjectName(QStringLiteral("BitBtnPotvrd"));
@@ -122,7 +127,6 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
     m_piglets->setModel(m_model);
     m_piglets->setSelectionMode(QAbstractItemView::SingleSelection);
     m_piglets->horizontalHeader()->setStretchLastSection(true);
-    m_piglets->installEventFilter(this);
     GridSetup::prepare(m_piglets, u("Selektované potomstvo"));
     right->addWidget(m_piglets, 1);
     m_navigator = new RecordNavigator(group);
@@ -160,11 +164,9 @@ FrameSelPotomstva::FrameSelPotomstva(const herd::ShellState& state, herd::Progre
     connect(m_model, &herd::BatchTableModel::writeFailed, this, [](const QString& text) {
         Dialogs::error(OffspringBatch::editTitle(), QStringLiteral("Chyba: ") + text);
     });
-    connect(m_piglets->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
-                if (hint == QAbstractItemDelegate::SubmitModelCache)
-                    QTimer::singleShot(0, this, &FrameSelPotomstva::moveToNextColumn);
-            });
+    // DBGridUscKeyDown: Enter moves to the next column, from the last back to the first.
+    new BatchGridTyping(m_piglets, m_model, firstTyped, int(OffspringBatch::columns().size()),
+                        OffspringBatch::editTitle());
     m_extra->hide();
     hideLists();
 }
@@ -200,7 +202,7 @@ void FrameSelPotomstva::startEditing() {
         }
         m_batch.clear();
     } catch (const herd::SqlError& e) {
-        Dialogs::error(t.editTitle, QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(t.editTitle, e);
         return;
     }
     hideLists();
@@ -240,7 +242,7 @@ void FrameSelPotomstva::create(const std::optional<herd::ExtraLitter>& extra) {
         for (const herd::Notice& n : outcome.notices)
             Dialogs::instance().show(n);
     } catch (const herd::SqlError& e) {
-        Dialogs::error(OffspringBatch::createTitle(), OffspringBatch::createFailed() + e.text());
+        FailureBox::show(OffspringBatch::createTitle(), e, OffspringBatch::createFailed());
     }
     showLists();
 }
@@ -264,7 +266,7 @@ void FrameSelPotomstva::showLists() {
     try {
         m_litters->display(OffspringBatch::litters(m_state.aktFarma));
     } catch (const herd::SqlError& e) {
-        Dialogs::error(OffspringBatch::editTitle(), QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(OffspringBatch::editTitle(), e);
         m_litters->clearRows();
     }
     m_litters->resizeColumnsToContents();
@@ -321,28 +323,6 @@ bool FrameSelPotomstva::DBGridUscColExit(const QModelIndex& cell) {
         return false;
     }
     return true;
-}
-
-bool FrameSelPotomstva::eventFilter(QObject* watched, QEvent* event) {
-    // DBGridUscKeyDown: Enter moves to the next column, from the last back to the first.
-    if (watched == m_piglets && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-            m_piglets->currentIndex().isValid()) {
-            moveToNextColumn();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void FrameSelPotomstva::moveToNextColumn() {
-    const QModelIndex at = m_piglets->currentIndex();
-    if (!at.isValid())
-        return;
-    const int last = firstTyped + int(OffspringBatch::columns().size()) - 1;
-    const int next = at.column() >= firstTyped && at.column() < last ? at.column() + 1 : firstTyped;
-    m_piglets->setCurrentIndex(m_model->index(at.row(), next));
 }
 
 void FrameSelPotomstva::onNavigator(int which) {

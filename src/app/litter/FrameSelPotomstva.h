@@ -43,9 +43,6 @@ public:
     bool MaskEditPrasExit();
     void BitBtnPotvrdClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void startEditing();
     void create(const std::optional<herd::ExtraLitter>& extra);
@@ -54,7 +51,6 @@ private:
     void showLists();
     void hideLists();
     void litterChosen();
-    void moveToNextColumn();
     void onNavigator(int which);
     void updateNavigator();
 

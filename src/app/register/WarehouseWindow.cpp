@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQueryModel>
@@ -36,6 +37,7 @@ QDateEdit* datePicker(const char* name, QWidget* parent) {
     edit->setObjectName(QString::fromLatin1(name));
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    edit->setLocale(QLocale(QLocale::Slovak, QLocale::Slovakia)); // the calendar's month names
     return edit;
 }
 } // namespace
@@ -85,7 +87,7 @@ WarehouseWindow::WarehouseWindow(herd::Config config, herd::Progress progress, Q
     typesBox->setObjectName(QStringLiteral("GroupBoxTypyDat"));
     auto* typesLayout = new QVBoxLayout(typesBox);
     typesLayout->addWidget(m_types);
-    typesLayout->addWidget(m_written);
+    typesLayout->addWidget(m_written, 0, Qt::AlignTop);
     m_written->setObjectName(QStringLiteral("MemoTypy"));
     m_written->setReadOnly(true);
     m_written->setMaximumHeight(140);
@@ -170,6 +172,7 @@ void WarehouseWindow::chooseActivity(int activity) {
     m_activities->setCurrentIndex(activity);
     m_types->clearSelection();
     m_types->setCurrentRow(-1);
+    m_types->show();
     m_written->hide();
     if (activity == BrowseAll) {
         m_types->parentWidget()->show();
@@ -226,13 +229,18 @@ void WarehouseWindow::chooseType(int type) {
 }
 
 void WarehouseWindow::exportPeriod() {
+    // The box of written types (in the types' group, without their list)
+    // fills while the export runs and stays until another activity is chosen.
     m_written->clear();
+    m_types->hide();
+    m_types->parentWidget()->show();
     m_written->show();
-    const herd::WarehouseExport::Result result =
-        herd::WarehouseExport::run(m_config, m_from->date(), m_to->date(), m_progress);
-    for (const QString& line : result.typeLines)
-        m_written->appendPlainText(line);
+    m_written->repaint();
+    const herd::WarehouseExport::Result result = herd::WarehouseExport::run(
+        m_config, m_from->date(), m_to->date(), m_progress, [this](const QString& line) {
+            m_written->appendPlainText(line);
+            m_written->repaint();
+        });
     for (const Notice& notice : result.notices)
         Dialogs::instance().show(notice);
-    m_written->hide();
 }

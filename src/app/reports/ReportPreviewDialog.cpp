@@ -1,7 +1,10 @@
 #include "reports/ReportPreviewDialog.h"
 
+#include "common/FileNames.h"
 #include "reports/ReportEngine.h"
 #include "reports/ReportError.h"
+#include "reports/ReportLayout.h"
+#include "reports/ReportPageSetup.h"
 #include "shell/Dialogs.h"
 
 #include <QAction>
@@ -44,7 +47,9 @@ ReportPreviewDialog::ReportPreviewDialog(ReportEngine& engine, const QString& re
     resize(1000, 760);
 
     const herd::ReportDefinition& definition = engine.report(report);
-    m_printer->setPageLayout(ReportEngine::pageLayout(definition.orientation));
+    // The page the user set up for this report last time, else the report's own.
+    m_printer->setPageLayout(herd::ReportPageSetup::remembered(definition.name)
+                                 .value_or(ReportEngine::pageLayout(definition.orientation)));
     m_printer->setDocName(definition.name);
 
     m_preview = new QPrintPreviewWidget(m_printer.get(), this);
@@ -151,7 +156,11 @@ void ReportPreviewDialog::print() {
 }
 
 void ReportPreviewDialog::saveAsPdf() {
-    const QString suggested = QDir::home().filePath(m_report + QStringLiteral(".pdf"));
+    // The report's title and the day, in the user's documents folder.
+    const QString title =
+        herd::ReportLayout::fill(m_engine.report(m_report).title, m_engine.values());
+    const QString suggested =
+        herd::FileNames::inDocuments(herd::FileNames::readable(title, QStringLiteral("pdf")));
     const QString path = Dialogs::instance().saveFile(QStringLiteral("Uložiť ako PDF"), suggested,
                                                       QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
@@ -167,6 +176,8 @@ void ReportPreviewDialog::saveAsPdf() {
 void ReportPreviewDialog::pageSetup() {
     QPageSetupDialog dialog(m_printer.get(), this);
     dialog.setWindowTitle(QStringLiteral("Nastavenia"));
-    if (dialog.exec() == QDialog::Accepted)
-        m_preview->updatePreview();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    herd::ReportPageSetup::remember(m_engine.report(m_report).name, m_printer->pageLayout());
+    m_preview->updatePreview();
 }

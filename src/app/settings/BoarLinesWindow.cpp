@@ -4,6 +4,7 @@
 #include "settings/BreedingTables.h"
 #include "settings/ReadOnlyGrid.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -51,7 +52,7 @@ void BoarLinesWindow::showLines(bool byName) {
         m_grid->load(herd::BreedingTables::lines(byName));
         m_grid->show();
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(windowTitle(), e);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "settings/BreedingTables.h"
 #include "settings/ReadOnlyGrid.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -47,7 +48,7 @@ void BreedingWindow::showEvent(QShowEvent* event) {
         m_breeds->load(BreedingTables::breeds());
         m_combinations->load(BreedingTables::combinations());
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(windowTitle(), e);
     }
     QDialog::showEvent(event);
 }

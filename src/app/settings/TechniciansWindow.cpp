@@ -2,6 +2,8 @@
 
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
+#include "widgets/GridSetup.h"
 #include "widgets/UnsavedChanges.h"
 
 #include <QEvent>
@@ -25,6 +27,7 @@ TechniciansWindow::TechniciansWindow(QWidget* parent)
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->verticalHeader()->setDefaultSectionSize(22);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    GridSetup::prepare(m_grid, Technicians::title());
     m_grid->installEventFilter(this);
     m_navigator->setObjectName(QStringLiteral("DBNavigatorTechnici"));
     auto* layout = new QVBoxLayout(this);
@@ -76,7 +79,7 @@ void TechniciansWindow::reload(const QString& select) {
     try {
         m_rows = Technicians::list();
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(windowTitle(), e);
         m_rows.clear();
     }
     m_grid->setRowCount(m_rows.size());
@@ -119,7 +122,7 @@ bool TechniciansWindow::post() {
         }
         Technicians::save(row, original);
     } catch (const herd::SqlError& e) {
-        Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+        FailureBox::show(windowTitle(), e);
         return false;
     }
     reload(row.code);
@@ -162,7 +165,7 @@ void TechniciansWindow::onNavigator(RecordNavigator::Button which) {
         try {
             Technicians::remove(m_rows[row].code);
         } catch (const herd::SqlError& e) {
-            Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
+            FailureBox::show(windowTitle(), e);
         }
         reload();
         break;

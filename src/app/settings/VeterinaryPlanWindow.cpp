@@ -28,8 +28,15 @@ void fill(QComboBox* combo, const QList<VeterinaryPlan::Choice>& choices) {
         combo->addItem(name, value);
 }
 
+// A stored value the list lacks (a housing kind this farm does not have) is
+// added as it is, so that saving another field keeps it.
 void select(QComboBox* combo, const QString& value) {
-    combo->setCurrentIndex(qMax(0, combo->findData(value)));
+    int index = combo->findData(value);
+    if (index < 0 && !value.isEmpty()) {
+        combo->addItem(value, value);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(qMax(0, index));
 }
 } // namespace
 
@@ -110,6 +117,7 @@ void VeterinaryPlanWindow::showEvent(QShowEvent* event) {
     m_loading = true;
     try {
         fill(m_housing, VeterinaryPlan::housings());
+        m_housingChoices = m_housing->count();
         fill(m_action, VeterinaryPlan::actions());
     } catch (const herd::SqlError& e) {
         Dialogs::error(windowTitle(), QStringLiteral("Chyba: ") + e.text());
@@ -140,6 +148,8 @@ void VeterinaryPlanWindow::showRecord() {
     const PlannedAction a = m_row >= 0 ? m_rows[m_row] : PlannedAction{};
     m_name->setText(a.name);
     m_vaccine->setText(a.vaccine);
+    while (m_housing->count() > m_housingChoices)
+        m_housing->removeItem(m_housing->count() - 1);
     select(m_housing, a.housing);
     select(m_action, a.action);
     m_day->setValue(a.day);

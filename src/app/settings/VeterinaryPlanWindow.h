@@ -41,6 +41,9 @@ private:
     QLineEdit* m_name;
     QLineEdit* m_vaccine;
     QComboBox* m_housing;
+    // The farm\'s housing kinds in the list; a stored kind the farm lacks is
+    // added after them while its action is shown.
+    int m_housingChoices = 0;
     QComboBox* m_action;
     QSpinBox* m_day;
     QList<QWidget*> m_fields;

@@ -1,5 +1,7 @@
 #include "shell/ContentArea.h"
 
+#include "shell/Dialogs.h"
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -28,6 +30,9 @@ protected:
     }
 };
 
+// Marks a frame that no panel has replaced yet.
+const char* const placeholderProperty = "wgPlaceholder";
+
 } // namespace
 
 ContentArea::ContentArea(QWidget* parent)
@@ -39,6 +44,7 @@ ContentArea::ContentArea(QWidget* parent)
     for (const QString& name : frameNames()) {
         auto* placeholder = new QWidget(this);
         placeholder->setObjectName(name);
+        placeholder->setProperty(placeholderProperty, true);
         addWidget(placeholder);
     }
     hideFrames();
@@ -78,6 +84,25 @@ void ContentArea::setFrame(const QString& name, QWidget* panel) {
     old->deleteLater();
     if (wasVisible)
         setCurrentWidget(panel);
+}
+
+bool ContentArea::isBuilt(const QString& name) const {
+    const QWidget* w = frame(name);
+    return w && !w->property(placeholderProperty).toBool();
+}
+
+QString ContentArea::notAvailableText() {
+    return QStringLiteral("Táto funkcia zatiaľ nie je k dispozícii.");
+}
+
+bool ContentArea::offerFrame(const QString& name, const QString& title) {
+    if (isBuilt(name)) {
+        showFrame(name);
+        return true;
+    }
+    hideFrames();
+    Dialogs::information(title, notAvailableText());
+    return false;
 }
 
 void ContentArea::showFrame(const QString& name) {

@@ -6,6 +6,7 @@
 #include "db/SqlError.h"
 #include "db/WorkViews.h"
 #include "farms/FarmWindow.h"
+#include "farms/HousingPanels.h"
 #include "litter/FrameNahlPrip.h"
 #include "litter/FrameNahlVrhu.h"
 #include "litter/FrameSelPotomstva.h"
@@ -18,8 +19,10 @@
 #include "shell/AboutWindow.h"
 #include "shell/ContentArea.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 #include "shell/HandbookWindow.h"
 #include "shell/Icons.h"
+#include "shell/NodePanel.h"
 #include "shell/StatusPanels.h"
 #include "views/FatteningLists.h"
 #include "views/FrameHerdLists.h"
@@ -34,7 +37,9 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -143,11 +148,17 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     buildToolBar();
     syncModuleTicks();
     connect(m_trees, &TreePane::nodeChosen, this, &MainWindow::onNodeChosen);
+    connect(m_trees->searchButton(), &QPushButton::clicked, this,
+            [this] { notAvailable(u("Hľadaj ...")); });
+    // A lost connection offers the login again.
+    FailureBox::setReconnect([this] { reconnectDatabase(); });
 
     setGeometry(15, 10, 980, 720);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    FailureBox::setReconnect({});
+}
 
 QWidget* MainWindow::buildTitleStrip() {
     auto* strip = new QFrame(this);
@@ -185,15 +196,22 @@ QAction* MainWindow::entry(QMenu* menu, const QString& name, const QString& text
     return action;
 }
 
+void MainWindow::onTriggered(QAction* action, std::function<void()> work) {
+    // A failure of the entry's work is shown under the entry's name; the
+    // program goes on.
+    connect(action, &QAction::triggered, this, [action, work = std::move(work)] {
+        FailureBox::guard(plainText(action->text()), work);
+    });
+}
+
 void MainWindow::stub(QAction* action, bool needsFarm) {
-    connect(action, &QAction::triggered, this,
-            [this, action, needsFarm] { notAvailable(action->text(), needsFarm); });
+    onTriggered(action, [this, action, needsFarm] { notAvailable(action->text(), needsFarm); });
 }
 
 void MainWindow::notAvailable(const QString& entryText, bool needsFarm) {
     if (needsFarm && !currentFarmTest())
         return;
-    Dialogs::information(plainText(entryText), u("Táto funkcia zatiaľ nie je k dispozícii."));
+    Dialogs::information(plainText(entryText), ContentArea::notAvailableText());
 }
 
 void MainWindow::buildMenus() {
@@ -204,17 +222,18 @@ void MainWindow::buildMenus() {
     db->setObjectName(QStringLiteral("MenuDatabaza"));
     db->setToolTip(u("Manipulácia s databázou Korbantix"));
     db->setToolTipsVisible(true);
-    connect(entry(db, "ActionPripojit", u("&Pripojiť databázu "), u("Pripojenie k databáze"), 14),
-            &QAction::triggered, this, &MainWindow::connectDatabase);
-    connect(entry(db, "ActionOdpojit", u("&Odpojiť databázu "), u("Odpojenie od databázy")),
-            &QAction::triggered, this, &MainWindow::disconnectDatabase);
+    onTriggered(
+        entry(db, "ActionPripojit", u("&Pripojiť databázu "), u("Pripojenie k databáze"), 14),
+        [this] { connectDatabase(); });
+    onTriggered(entry(db, "ActionOdpojit", u("&Odpojiť databázu "), u("Odpojenie od databázy")),
+                [this] { disconnectDatabase(); });
     db->addSeparator();
     stub(entry(db, "ActionZaloha", u("&Záloha databázy "), u("Zálohovanie databázy")));
     stub(entry(db, "ActionObnova", u("&Obnova databázy "), u("Obnova databázy zo zálohy")));
     db->addSeparator();
-    connect(
+    onTriggered(
         entry(db, "ActionKoniec", u("&Koniec"), u("Ukončenie práce s aplikáciou Korbantix"), 15),
-        &QAction::triggered, this, &MainWindow::exitProgram);
+        [this] { exitProgram(); });
 
     QMenu* farms = bar->addMenu(u("&Farmy"));
     farms->setObjectName(QStringLiteral("MenuFarmy"));
@@ -232,8 +251,8 @@ void MainWindow::buildMenus() {
         if (f.mode == FarmWindow::Mode::Choice)
             farms->addSeparator();
         const FarmWindow::Mode mode = f.mode;
-        connect(entry(farms, QString::fromLatin1(f.name), u(f.text), {}, f.image),
-                &QAction::triggered, this, [this, mode] { m_farmWindow->open(mode); });
+        onTriggered(entry(farms, QString::fromLatin1(f.name), u(f.text), {}, f.image),
+                    [this, mode] { m_farmWindow->open(mode); });
     }
 
     QMenu* moduleMenu = bar->addMenu(u("&Moduly"));
@@ -244,16 +263,15 @@ void MainWindow::buildMenus() {
         a->setCheckable(true);
         m_moduleActions.insert(m.module, a);
         const Module module = m.module;
-        connect(a, &QAction::triggered, this, [this, module] { switchModule(module); });
+        onTriggered(a, [this, module] { switchModule(module); });
     }
 
     QMenu* pigs = bar->addMenu(u("&Ošípané"));
     pigs->setObjectName(QStringLiteral("MenuOsipane"));
-    connect(entry(pigs, "ActionNahlaseniePrasnice", u("&Nahlásenie prasnice"), {}, 11),
-            &QAction::triggered, this, [this] {
-                if (currentFarmTest())
-                    m_card->open(FormAktPrasnica::Mode::Enrolment);
-            });
+    onTriggered(entry(pigs, "ActionNahlaseniePrasnice", u("&Nahlásenie prasnice"), {}, 11), [this] {
+        if (currentFarmTest())
+            m_card->open(FormAktPrasnica::Mode::Enrolment);
+    });
     stub(entry(pigs, "ActionOpravaUdajov", u("Oprava &údajov ošípanej")), true);
     entry(pigs, "ActionNahlasenieKanca", u("Nahlásenie &kanca "), {}, 9)->setEnabled(false);
     pigs->addSeparator();
@@ -290,18 +308,17 @@ void MainWindow::buildMenus() {
     connect(statusToggle, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
     settings->addSeparator();
-    connect(entry(settings, "ActionPlemenitba", u("&Plemenitba ")), &QAction::triggered, this,
-            [this] { BreedingWindow(this).exec(); });
-    connect(entry(settings, "ActionLinieKancov", u("&Línie kancov ")), &QAction::triggered, this,
-            [this] { BoarLinesWindow(this).exec(); });
-    connect(entry(settings, "ActionInsTechnici", u("&Inseminační technici ")), &QAction::triggered,
-            this, [this] { TechniciansWindow(this).exec(); });
+    onTriggered(entry(settings, "ActionPlemenitba", u("&Plemenitba ")),
+                [this] { BreedingWindow(this).exec(); });
+    onTriggered(entry(settings, "ActionLinieKancov", u("&Línie kancov ")),
+                [this] { BoarLinesWindow(this).exec(); });
+    onTriggered(entry(settings, "ActionInsTechnici", u("&Inseminační technici ")),
+                [this] { TechniciansWindow(this).exec(); });
     stub(entry(settings, "ActionUstajnenia", u("&Ustajnenia aktuálnej farmy")), true);
-    connect(entry(settings, "ActionVeterinarneUkony", u("&Veterinárne úkony ")),
-            &QAction::triggered, this, [this] {
-                if (currentFarmTest())
-                    VeterinaryPlanWindow(this).exec();
-            });
+    onTriggered(entry(settings, "ActionVeterinarneUkony", u("&Veterinárne úkony ")), [this] {
+        if (currentFarmTest())
+            VeterinaryPlanWindow(this).exec();
+    });
     settings->addSeparator();
     stub(entry(settings, "ActionCiselniky", u("Čí&selníky ..."), {}, 23));
 
@@ -309,27 +326,24 @@ void MainWindow::buildMenus() {
     exchange->setObjectName(QStringLiteral("MenuVymenaDat"));
     stub(entry(exchange, "ActionDataRBZ", u("&Dáta z databázy RBZ "), {}, 8));
     stub(entry(exchange, "ActionKatalogNT", u("Katalóg na NT")));
-    connect(entry(exchange, "ActionDatovySklad", u("Dátový &sklad "), {}, 12), &QAction::triggered,
-            this, [this] {
-                if (!m_warehouse)
-                    m_warehouse =
-                        new WarehouseWindow(herd::Config::load(), m_status->progress(), this);
-                m_warehouse->open();
-            });
+    onTriggered(entry(exchange, "ActionDatovySklad", u("Dátový &sklad "), {}, 12), [this] {
+        if (!m_warehouse)
+            m_warehouse = new WarehouseWindow(herd::Config::load(), m_status->progress(), this);
+        m_warehouse->open();
+    });
     exchange->addSeparator();
     stub(entry(exchange, "ActionTransformacia", u("&Transformácia  dát (Excel) "), {}, 21));
 
     QMenu* help = bar->addMenu(u("Po&moc"));
     help->setObjectName(QStringLiteral("MenuPomoc"));
-    connect(entry(help, "ActionPrirucka", u("&Príručka aplikácie ...")), &QAction::triggered, this,
-            [this] {
-                if (!m_handbook)
-                    m_handbook = new HandbookWindow(this);
-                m_handbook->open();
-            });
+    onTriggered(entry(help, "ActionPrirucka", u("&Príručka aplikácie ...")), [this] {
+        if (!m_handbook)
+            m_handbook = new HandbookWindow(this);
+        m_handbook->open();
+    });
     help->addSeparator();
-    connect(entry(help, "ActionOAplikacii", u("&O aplikácii"), {}, 22), &QAction::triggered, this,
-            [this] { AboutWindow(this).exec(); });
+    onTriggered(entry(help, "ActionOAplikacii", u("&O aplikácii"), {}, 22),
+                [this] { AboutWindow(this).exec(); });
 
     for (QMenu* menu : bar->findChildren<QMenu*>())
         menu->setToolTipsVisible(true);
@@ -454,10 +468,56 @@ void MainWindow::applyFarmChoice(const herd::FarmChoiceResult& result) {
 }
 
 void MainWindow::onNodeChosen(TreePane::Tree tree, QTreeWidgetItem* item) {
-    if (tree == TreePane::Osipane)
-        categoryNodeChosen(item);
-    else if (tree == TreePane::VrhListok)
-        litterSheetNodeChosen(item);
+    // A failure of the panel the node shows is shown under the module's
+    // title; the program goes on.
+    FailureBox::guard(herd::ModuleTrees::title(static_cast<herd::ModuleTrees::Tree>(tree)), [&] {
+        switch (tree) {
+        case TreePane::Osipane:
+            categoryNodeChosen(item);
+            break;
+        case TreePane::VrhListok:
+            litterSheetNodeChosen(item);
+            break;
+        case TreePane::Ustajnenia:
+            housingNodeChosen(item);
+            break;
+        case TreePane::Bonit:
+            framedNodeChosen(item, QStringLiteral("FrameBonit"));
+            break;
+        case TreePane::MerVU:
+            framedNodeChosen(item, QStringLiteral("FrameMerVU"));
+            break;
+        case TreePane::TreeCount:
+            break;
+        }
+    });
+}
+
+bool MainWindow::isFarmNode(QTreeWidgetItem* item) {
+    return !item->parent();
+}
+
+void MainWindow::framedNodeChosen(QTreeWidgetItem* item, const QString& frame) {
+    m_content->hideFrames();
+    if (isFarmNode(item))
+        return;
+    if (!m_content->offerFrame(frame, item->text(0)))
+        return;
+    if (auto* panel = qobject_cast<NodePanel*>(m_content->frame(frame)))
+        panel->nodeChosen(item->text(0));
+}
+
+void MainWindow::housingNodeChosen(QTreeWidgetItem* item) {
+    m_state.aktJedinec = item->text(0);
+    m_content->hideFrames();
+    const QString frame = herd::HousingPanels::frameOf(item->text(0));
+    if (!frame.isEmpty()) {
+        if (m_content->offerFrame(frame, item->text(0).trimmed()))
+            if (auto* panel = qobject_cast<NodePanel*>(m_content->frame(frame)))
+                panel->nodeChosen(herd::HousingPanels::captionOf(item->text(0)));
+        return;
+    }
+    showAnimalCard(item, u("Plemenné potomstvo - jedinec "));
 }
 
 void MainWindow::categoryNodeChosen(QTreeWidgetItem* item) {
@@ -477,7 +537,8 @@ void MainWindow::categoryNodeChosen(QTreeWidgetItem* item) {
     };
     const auto group = groups.constFind(item->text(0));
     if (group != groups.cend()) {
-        m_content->showFrame(group->frame);
+        if (!m_content->offerFrame(group->frame, item->text(0)))
+            return;
         if (auto* panel = qobject_cast<HerdPanel*>(m_content->frame(group->frame))) {
             if (!group->caption.isEmpty())
                 panel->setCaption(group->caption);
@@ -485,14 +546,23 @@ void MainWindow::categoryNodeChosen(QTreeWidgetItem* item) {
         }
         return;
     }
-    static const QHash<int, Shown> cards = {
-        {3, {QStringLiteral("FramePlemPotomstvo"), u("Potomstvo - jedinec ")}},
+    showAnimalCard(item, u("Potomstvo - jedinec "));
+}
+
+void MainWindow::showAnimalCard(QTreeWidgetItem* item, const QString& offspringCaption) {
+    struct Card {
+        QString frame;
+        QString caption;
+    };
+    const QHash<int, Card> cards = {
+        {3, {QStringLiteral("FramePlemPotomstvo"), offspringCaption}},
         {4, {QStringLiteral("FrameKance"), u("Kanec ")}},
         {5, {QStringLiteral("FramePrasnice"), u("Plemenná prasnica/ prasnička ")}}};
     const auto card = cards.constFind(item->data(0, TreePane::ImageRole).toInt());
     if (card == cards.cend())
+        return; // the farm root, the boar house's blank section
+    if (!m_content->offerFrame(card->frame, card->caption.trimmed()))
         return;
-    m_content->showFrame(card->frame);
     if (auto* panel = qobject_cast<HerdPanel*>(m_content->frame(card->frame))) {
         panel->setCaption(card->caption);
         panel->showCard();
@@ -511,7 +581,14 @@ void MainWindow::litterSheetNodeChosen(QTreeWidgetItem* item) {
         m_content->showFrame(batch.value());
 }
 
+void MainWindow::reconnectDatabase() {
+    Database::close(); // the lost connection is of no use any more
+    connectDatabase();
+}
+
 void MainWindow::connectDatabase() {
+    if (Database::isOpen() && !Database::isAlive())
+        Database::close(); // dropped by the server: connect anew
     if (Database::isOpen()) {
         Dialogs::information(u("Pripojiť databázu"), u("Databáza je už pripojená !"));
         return;
@@ -527,7 +604,8 @@ void MainWindow::connectDatabase() {
         herd::Session::connect(settings);
         m_settings = settings;
     } catch (const SqlError& e) {
-        Dialogs::error(u("Pripojiť databázu"), e.text());
+        Database::close();
+        Dialogs::error(u("Pripojiť databázu"), FailureBox::defaultPrefix() + e.text());
     }
 }
 
@@ -544,8 +622,11 @@ void MainWindow::exitProgram() {
         try {
             herd::WorkViews::dropAll();
         } catch (const SqlError& e) {
-            Dialogs::error(u("Koniec"), e.text());
-            return;
+            // A lost connection has no views to drop: the program ends.
+            if (!e.connectionLost()) {
+                FailureBox::show(u("Koniec"), e);
+                return;
+            }
         }
     }
     emit exitRequested();

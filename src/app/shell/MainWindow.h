@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 
 class ContentArea;
 class FarmWindow;
@@ -50,6 +51,8 @@ public slots:
     // Takes over a committed farm choice: state values, farm name and trees.
     void applyFarmChoice(const herd::FarmChoiceResult& result);
     void connectDatabase();
+    // After a lost connection: closes it and connects through the login.
+    void reconnectDatabase();
     void disconnectDatabase();
     // "&Koniec": drops the work views, then closes the window.
     void exitProgram();
@@ -68,11 +71,17 @@ private:
                    int image = -1);
     void notAvailable(const QString& entryText, bool needsFarm = false);
     void stub(QAction* action, bool needsFarm = false);
+    void onTriggered(QAction* action, std::function<void()> work);
     void syncModuleTicks();
     void onActivated();
     void onNodeChosen(TreePane::Tree tree, QTreeWidgetItem* item);
     void categoryNodeChosen(QTreeWidgetItem* item);
     void litterSheetNodeChosen(QTreeWidgetItem* item);
+    void housingNodeChosen(QTreeWidgetItem* item);
+    // A node of a tree whose nodes all show one frame (bonitation, measurement).
+    void framedNodeChosen(QTreeWidgetItem* item, const QString& frame);
+    void showAnimalCard(QTreeWidgetItem* item, const QString& offspringCaption);
+    static bool isFarmNode(QTreeWidgetItem* item);
 
     herd::ConnectionSettings m_settings;
     herd::ShellState m_state;

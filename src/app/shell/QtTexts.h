@@ -1,5 +1,12 @@
 #pragma once
 
-// Loads Qt's own Slovak texts (the buttons and labels of Qt's print, page
-// setup and file dialogs) when the distribution's translation is installed.
+#include <QString>
+
+// Qt's own dialogs (print, page setup, file, the standard buttons) in Slovak,
+// whatever the machine's locale: the distribution's qtbase_sk translation,
+// and our own fixed table for the texts it lacks (QtTexts.cpp).
 void installQtTexts();
+
+// Our own Slovak for a Qt text the distribution leaves untranslated (any
+// context); empty when the table has none.
+QString slovakQtText(const char* sourceText);

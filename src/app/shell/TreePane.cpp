@@ -2,6 +2,7 @@
 
 #include "shell/Icons.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -39,6 +40,15 @@ TreePane::TreePane(QWidget* parent)
             if (item)
                 emit nodeChosen(which, item);
         });
+        // A click on the node that is already current (highlighted since before
+        // a module switch, or after its panel was left) chooses it again;
+        // a click that makes a node current has chosen it above.
+        tree->viewport()->installEventFilter(this);
+        connect(tree, &QTreeWidget::itemClicked, this, [this, which](QTreeWidgetItem* item) {
+            if (item && item == m_currentAtPress)
+                emit nodeChosen(which, item);
+            m_currentAtPress = nullptr;
+        });
     }
 
     m_searchStrip = new QWidget(this);
@@ -55,6 +65,16 @@ TreePane::TreePane(QWidget* parent)
     strip->addWidget(m_searchButton);
     layout->addStretch(0);
     layout->addWidget(m_searchStrip);
+}
+
+bool TreePane::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_currentAtPress = nullptr;
+        for (QTreeWidget* tree : m_trees)
+            if (tree->viewport() == watched)
+                m_currentAtPress = tree->currentItem();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TreePane::showTree(Tree which, bool searchStrip) {
@@ -79,6 +99,7 @@ void TreePane::setNodes(Tree which, const QList<herd::TreeNode>& roots) {
     QTreeWidget* tree = m_trees[which];
     // Filling the tree chooses no node.
     const QSignalBlocker blocker(tree);
+    m_currentAtPress = nullptr;
     tree->clear();
     QList<QTreeWidgetItem*> items;
     for (const herd::TreeNode& root : roots)

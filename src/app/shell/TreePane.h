@@ -35,7 +35,11 @@ public:
 signals:
     void nodeChosen(Tree tree, QTreeWidgetItem* item);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QTreeWidgetItem* m_currentAtPress = nullptr; // the current node when the mouse went down
     QTreeWidget* m_trees[TreeCount];
     QWidget* m_searchStrip;
     QLineEdit* m_searchEdit;

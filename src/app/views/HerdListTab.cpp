@@ -1,9 +1,12 @@
 #include "views/HerdListTab.h"
 
 #include "reports/ReportEngine.h"
+#include "reports/ReportError.h"
 #include "reports/ReportPreviewDialog.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 #include "views/HerdList.h"
+#include "widgets/GridExportMenu.h"
 #include "widgets/QueryGrid.h"
 
 #include <QComboBox>
@@ -61,9 +64,14 @@ HerdListTab::HerdListTab(const HerdListCatalog& catalog, const QString& groupBox
     layout->addWidget(m_box);
     reset();
 
-    connect(m_choice, &QComboBox::activated, this, &HerdListTab::choose);
-    connect(m_second, &QComboBox::activated, this, &HerdListTab::chooseSecond);
-    connect(m_print, &QPushButton::clicked, this, &HerdListTab::print);
+    // A failure of the database is shown in a box and the tab stays usable.
+    const QString title = QStringLiteral("Zoznamy");
+    connect(m_choice, &QComboBox::activated, this,
+            [this, title](int index) { FailureBox::guard(title, [&] { choose(index); }); });
+    connect(m_second, &QComboBox::activated, this,
+            [this, title](int index) { FailureBox::guard(title, [&] { chooseSecond(index); }); });
+    connect(m_print, &QPushButton::clicked, this,
+            [this, title] { FailureBox::guard(title, [&] { print(); }); });
 }
 
 void HerdListTab::hideGrids() {
@@ -127,9 +135,18 @@ void HerdListTab::print() {
         return;
     }
     ReportEngine engine(ReportEngine::herdProject());
-    engine.setParameter(QStringLiteral("Farma"), m_shell.farm());
-    ReportPreviewDialog::run(engine, m_catalog.sourceOf(m_shown).report,
-                             ReportData::fromModel(*shown->queryModel()), this);
+    engine.setFarm(m_shell.farm());
+    const QString report = m_catalog.sourceOf(m_shown).report;
+    ReportData data = GridExportMenu::gridData(shown);
+    try {
+        // The printout is the list as the grid shows it, titled with the chosen list.
+        ReportDefinition& layout = engine.report(report);
+        layout.printAsList(data, m_title);
+    } catch (const herd::ReportError& e) {
+        Dialogs::instance().show(e.notice());
+        return;
+    }
+    ReportPreviewDialog::run(engine, report, std::move(data), this);
 }
 
 void HerdListTab::reset() {

@@ -5,6 +5,7 @@
 #include "shell/Dialogs.h"
 #include "views/SowSql.h"
 #include "views/SowStatus.h"
+#include "widgets/GridSetup.h"
 #include "widgets/RecordNavigator.h"
 
 #include <QComboBox>
@@ -58,6 +59,7 @@ void SowVeterinaryTab::buildEditing(QWidget* box) {
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    GridSetup::prepare(m_grid, QStringLiteral("Veterinárne úkony"));
     m_lookup = new QComboBox(box);
     m_lookup->setObjectName(QStringLiteral("DBLookupComboBoxVUDop"));
     m_editDate = new QLineEdit(box);
@@ -242,7 +244,12 @@ void SowVeterinaryTab::chooseAction(int index) {
     m_chosen = SowVeterinary::ukonOf(m_choice->itemText(index));
     m_date->setEnabled(true);
     m_confirm->setEnabled(false);
+    // Each action starts with an empty date, the cursor at its start: the
+    // masked field would otherwise keep the previous action's date and
+    // swallow what is typed after it.
+    m_date->clear();
     m_date->setFocus();
+    m_date->setCursorPosition(0);
 }
 
 void SowVeterinaryTab::confirm() {

@@ -1,6 +1,7 @@
 #include "views/TabbedHerdPanel.h"
 
 #include "farms/ShellState.h"
+#include "shell/FailureBox.h"
 #include "views/CardTab.h"
 #include "views/HerdListTab.h"
 
@@ -129,8 +130,11 @@ void TabbedHerdPanel::loadActive() {
     const int index = m_tabs->currentIndex();
     if (m_state.aktJedinec.startsWith(QLatin1Char('P')) || index < 0 || index >= cardCount())
         return; // the category node: list mode loads nothing
-    findAnimal();
-    load(index, m_farm, m_chov, m_identity);
+    // The tab stays as it was when the database fails; the box says why.
+    FailureBox::guard(m_tabs->tabText(index).remove(QLatin1Char('&')).trimmed(), [&] {
+        findAnimal();
+        load(index, m_farm, m_chov, m_identity);
+    });
 }
 
 QString TabbedHerdPanel::identityOf(const QString&) const {

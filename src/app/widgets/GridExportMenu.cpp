@@ -61,6 +61,16 @@ QString title(const QTableView* grid) {
     return t.isEmpty() ? grid->objectName() : t;
 }
 
+herd::ReportData gridData(QTableView* grid) {
+    QAbstractItemModel* model = grid->model();
+    if (!model)
+        return {};
+    // A query model reads its rows in portions; the export and the print take them all.
+    while (model->canFetchMore(QModelIndex()))
+        model->fetchMore(QModelIndex());
+    return herd::ReportData::fromModel(*model, shownColumns(grid));
+}
+
 QString exportGrid(QTableView* grid, Kind kind) {
     QAbstractItemModel* model = grid->model();
     if (!model)
@@ -76,12 +86,8 @@ QString exportGrid(QTableView* grid, Kind kind) {
     // The kind follows the suffix, so a name typed without one gets it.
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
         path += QLatin1Char('.') + suffix;
-    // A query model reads its rows in portions; the export takes them all.
-    while (model->canFetchMore(QModelIndex()))
-        model->fetchMore(QModelIndex());
     try {
-        herd::GridExport::save(herd::ReportData::fromModel(*model, shownColumns(grid)), title(grid),
-                               path);
+        herd::GridExport::save(gridData(grid), title(grid), path);
     } catch (const herd::WorkbookError& e) {
         Dialogs::error(herd::GridExport::title(), e.text());
         return {};

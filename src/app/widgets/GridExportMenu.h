@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/ReportData.h"
+
 #include <QString>
 
 class QTableView;
@@ -19,6 +21,10 @@ void attach(QTableView* grid, const QString& title);
 // A grid whose content changes its name (the chosen list) retitles it.
 void setTitle(QTableView* grid, const QString& title);
 QString title(const QTableView* grid);
+
+// The grid's rows as the user sees them: visible columns in their visual
+// order under the grid's captions, every row (a query model is read to its end).
+herd::ReportData gridData(QTableView* grid);
 
 // What the menu entries do: ask for the file, write it, tell the user.
 // Returns the written path (empty when cancelled or refused).

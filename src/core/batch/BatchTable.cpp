@@ -9,10 +9,12 @@
 
 namespace herd {
 
-BatchTable::BatchTable(const char* table, const char* idColumn, QStringList columns)
+BatchTable::BatchTable(const char* table, const char* idColumn, QStringList columns,
+                       QList<CellRule> rules)
     : m_table(QString::fromLatin1(table))
     , m_id(QString::fromLatin1(idColumn))
-    , m_columns(std::move(columns)) {}
+    , m_columns(std::move(columns))
+    , m_rules(std::move(rules)) {}
 
 QString BatchTable::knownColumn(const QString& column) const {
     for (const QString& c : m_columns)

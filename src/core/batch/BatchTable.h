@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/BatchRow.h"
+#include "batch/CellRule.h"
 
 #include <QList>
 #include <QString>
@@ -16,12 +17,16 @@ namespace herd {
 // unchecked. Names come from the batch kind's fixed list, values are bound.
 class BatchTable {
 public:
-    BatchTable(const char* table, const char* idColumn, QStringList columns);
+    BatchTable(const char* table, const char* idColumn, QStringList columns,
+               QList<CellRule> rules = {});
 
     const QString& name() const { return m_table; }
     const QString& idColumn() const { return m_id; }
     // The typed columns, in the order of the entry form.
     const QStringList& columns() const { return m_columns; }
+    // What each typed column may hold (the kind's one table of cell rules).
+    const QList<CellRule>& rules() const { return m_rules; }
+    const CellRule* rule(const QString& column) const { return CellRules::find(m_rules, column); }
 
     int count() const;
     // Rows in table order (by key).
@@ -67,6 +72,7 @@ private:
     QString m_table;
     QString m_id;
     QStringList m_columns;
+    QList<CellRule> m_rules;
 };
 
 } // namespace herd

@@ -78,12 +78,26 @@ Qt::ItemFlags BatchTableModel::flags(const QModelIndex& index) const {
     return f;
 }
 
-bool BatchTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+bool BatchTableModel::setData(const QModelIndex& index, const QVariant& typed, int role) {
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
+    const CellRule* rule = m_table.rule(m_columns.at(index.column()));
+    // Codes, counts and weights are kept without the blanks around them (a
+    // code column of the batch is as wide as the code).
+    const bool trims = rule && rule->kind != CellRule::Kind::Date &&
+                       rule->kind != CellRule::Kind::Text && !typed.isNull() &&
+                       typed.typeId() == QMetaType::QString;
+    const QVariant value = trims ? QVariant(typed.toString().trimmed()) : typed;
     const QVariant old = m_rows.at(index.row()).value(m_columns.at(index.column()));
     if (old == value && old.isNull() == value.isNull())
         return true;
+    // What the column can never hold is not written: the check would refuse
+    // it anyway, and the database would refuse it in its own words.
+    if (const QString message = refusal({{m_columns.at(index.column()), typed}});
+        !message.isEmpty()) {
+        emit valueRefused(index, message, typed);
+        return false;
+    }
     // Written at once, without reading the batch again: the grid keeps its place.
     BatchRow& row = m_rows[index.row()];
     // Called by the grid's editors, where an exception cannot pass: a refused
@@ -101,6 +115,20 @@ bool BatchTableModel::setData(const QModelIndex& index, const QVariant& value, i
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
     emit batchChanged();
     return true;
+}
+
+QString BatchTableModel::refusal(const QVariantMap& values) const {
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const CellRule* rule = m_table.rule(it.key());
+        if (!rule || rule->kind == CellRule::Kind::Date || it.value().isNull())
+            continue;
+        const QString text = it.value().toString();
+        const qsizetype length =
+            rule->kind == CellRule::Kind::Text ? text.size() : text.trimmed().size();
+        if (CellRules::hasControl(text) || (rule->width > 0 && length > rule->width))
+            return rule->message;
+    }
+    return {};
 }
 
 int BatchTableModel::indexOf(int id) const {

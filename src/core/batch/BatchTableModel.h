@@ -45,6 +45,11 @@ public:
     const BatchRow& row(int index) const { return m_rows.at(index); }
     int indexOf(int id) const;
 
+    // The cell's message for the first value no cell of its column may hold
+    // (longer than the column's rule allows, a control character); empty
+    // when every value can be written.
+    QString refusal(const QVariantMap& values) const;
+
     // Reads the batch table again.
     void reload();
     // Writes a new row; returns its index.
@@ -57,6 +62,10 @@ signals:
     void batchChanged();
     // The database refused a cell typed into the grid (its message).
     void writeFailed(const QString& text);
+    // A typed value no cell of the column may hold (too long, a control
+    // character) was not written: the cell's own message and the value as
+    // typed, for the grid to offer for correction.
+    void valueRefused(const QModelIndex& index, const QString& message, const QVariant& typed);
 
 private:
     void changed();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Notice.h"
+
 #include <QString>
 
 namespace herd {
@@ -19,6 +21,15 @@ struct BatchTexts {
     QString restartQuestion; // "Chceš zrušiť vytvorenú dávku ? "
     QString checkFailed; // prefix of a check's fault: "Nekorektné ukončenie kontroly dávky: "
     QString applyFailed; // prefix of an application's fault: "Nekorektné ukončenie aktualizácie: "
+
+    // A check or an application that the database ended, as the window and
+    // the CLI show it: the title and the prefix before the database's text.
+    Notice checkFault(const QString& text) const {
+        return Notice::error(checkTitle, checkFailed + text);
+    }
+    Notice applyFault(const QString& text) const {
+        return Notice::error(applyTitle, applyFailed + text);
+    }
 
     // The words every batch kind shares, with its own name in the success
     // text ("zaradenia", "pripúšťanie") and the title of its editing question.

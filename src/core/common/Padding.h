@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace herd {
 
@@ -17,7 +18,7 @@ inline constexpr int Enterprise = 3;
 inline constexpr int EarNumber = 7;
 } // namespace Width
 
-// True for a non-empty text of decimal digits only.
+// True for a non-empty text of the digits 0 to 9 only (no other script's digits).
 bool digitsOnly(const QString& text);
 
 // Left-pads a code with zeros to its width, after trimming surrounding blanks.
@@ -27,5 +28,8 @@ QString padLeftZeros(const QString& value, int width);
 // A weight in kilograms as whole tenths, left-filled with zeros to the width
 // (80.5 kg with width 4 gives "0805"). Halves of a tenth round to even.
 QString tenthsText(double kilograms, int width);
+// The reverse reading: "0805" gives 80.5 kg; a text that is not whole
+// tenths gives nothing.
+std::optional<double> kilogramsFromTenths(const QString& text);
 
 } // namespace herd

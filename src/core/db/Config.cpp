@@ -1,5 +1,8 @@
 #include "db/Config.h"
 
+#include "db/DatabaseName.h"
+#include "db/SqlError.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -35,17 +38,29 @@ Config Config::load(const QString& dataRoot) {
         c.kind = ConnectionSettings::Kind::Server;
     else if (kind == QLatin1String("odbc"))
         c.kind = ConnectionSettings::Kind::Odbc;
+    else if (kind != QLatin1String("private"))
+        // A misspelt kind must not quietly make a new, empty private database.
+        config.m_problem = QStringLiteral("Neznámy druh databázy \"%1\" v nastaveniach %2. "
+                                          "Povolené sú: private, server, odbc.")
+                               .arg(kind, config.settingsPath());
     c.host = ini.value(QStringLiteral("database/host"), c.host).toString();
     c.port = ini.value(QStringLiteral("database/port"), c.port).toInt();
     c.user = ini.value(QStringLiteral("database/user"), c.user).toString();
     c.password = ini.value(QStringLiteral("database/password")).toString();
     c.database = ini.value(QStringLiteral("database/name"), c.database).toString();
     c.dsn = ini.value(QStringLiteral("database/dsn"), c.dsn).toString();
+    if (config.m_problem.isEmpty())
+        config.m_problem = DatabaseName::problem(c.database);
 
     const QString folders = ini.value(QStringLiteral("folders/data")).toString().trimmed();
     if (!folders.isEmpty())
         config.m_foldersRoot = QDir(config.m_dataRoot).absoluteFilePath(folders);
     return config;
+}
+
+void Config::validate() const {
+    if (!m_problem.isEmpty())
+        throw SqlError(m_problem);
 }
 
 QString Config::settingsPath() const {

@@ -10,7 +10,7 @@ namespace herd {
 //
 //   [database]
 //   kind=private          ; private (default), server or odbc
-//   host=localhost        ; server only
+//   host=localhost        ; server only (the private server is reached by its socket)
 //   port=3306             ; server only
 //   user=root
 //   password=             ; optional; asked for at login when empty
@@ -55,11 +55,18 @@ public:
     // Creates the data root and its folders; returns false when one cannot be made.
     bool ensureFolders() const;
 
+    // The Slovak refusal of settings that cannot be used (an unknown kind,
+    // a database name that is not an identifier); empty when they can.
+    const QString& problem() const { return m_problem; }
+    // Throws SqlError with problem() when there is one.
+    void validate() const;
+
 private:
     QString m_dataRoot;
     QString m_foldersRoot;
     QString m_exportFolder; // set only when moved away from the folders root
     ConnectionSettings m_connection;
+    QString m_problem;
 };
 
 } // namespace herd

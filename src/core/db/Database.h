@@ -18,6 +18,9 @@ public:
     static void open(const ConnectionSettings& settings);
     static void close();
     static bool isOpen();
+    // True when the open connection still reaches the server (a server
+    // restart or an idle timeout leaves it open but dead).
+    static bool isAlive();
     // Closes the connection and forgets it (at program end).
     static void remove();
 

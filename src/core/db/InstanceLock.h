@@ -13,7 +13,8 @@ public:
     // False when another running process holds the data root.
     bool tryLock();
     void unlock() { m_file.unlock(); }
-    // The Slovak text shown to the second instance.
+    // The Slovak text shown when tryLock() failed: a second instance, a data
+    // root that cannot be written, or a full disk.
     QString refusal() const;
 
     static QString title() { return QStringLiteral("Spustenie programu"); }

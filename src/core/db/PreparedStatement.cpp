@@ -12,10 +12,10 @@ PreparedStatement::PreparedStatement(const QString& sql)
     : m_sql(sql)
     , m_query(Database::connection()) {
     if (!Database::connection().isOpen())
-        throw SqlError(QStringLiteral("Databáza nie je pripojená."), sql);
+        throw SqlError::notConnected(sql);
     m_query.setForwardOnly(true);
     if (!m_query.prepare(sql))
-        throw SqlError(Sql::errorText(m_query.lastError()), sql);
+        throw SqlError::of(m_query.lastError(), sql);
 }
 
 QSqlQuery& PreparedStatement::exec(const QVariantList& values) {
@@ -23,7 +23,7 @@ QSqlQuery& PreparedStatement::exec(const QVariantList& values) {
     for (qsizetype i = 0; i < values.size(); ++i)
         m_query.bindValue(int(i), values.at(i));
     if (!m_query.exec())
-        throw SqlError(Sql::errorText(m_query.lastError()), m_sql);
+        throw SqlError::of(m_query.lastError(), m_sql);
     return m_query;
 }
 

@@ -1,5 +1,8 @@
 #include "db/PrivateServer.h"
 
+#include "db/DatabaseName.h"
+#include "db/OwnerOnly.h"
+#include "db/ServerProcesses.h"
 #include "db/Sql.h"
 #include "db/SqlError.h"
 
@@ -7,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -24,7 +28,13 @@ namespace herd {
 namespace {
 
 constexpr int kStartSeconds = 60;
-constexpr int kStopSeconds = 60;
+// A clean shutdown flushes the buffer pool; after this the server is killed.
+constexpr int kStopGraceMs = 30000;
+// A server of this data root that does not answer by then is taken as hung.
+constexpr int kStaleGraceMs = 3000;
+// MariaDB's "access denied": the server answers, only not to this account.
+constexpr int kAccessDenied = 1045;
+constexpr int kAccessDeniedNoPassword = 1698;
 
 QString serverProgram(const QString& name) {
     for (const QString& dir : {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")}) {
@@ -45,31 +55,102 @@ QStringList userArgument() {
 // A connection to the server's socket, opened for one purpose and closed again.
 class SocketConnection {
 public:
-    explicit SocketConnection(const QString& socket)
+    SocketConnection(const QString& socket, const QString& account)
         : m_name(QStringLiteral("wgravolenta-admin-") +
                  QUuid::createUuid().toString(QUuid::Id128)) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), m_name);
         db.setHostName(QStringLiteral("localhost"));
-        db.setUserName(QStringLiteral("root"));
+        db.setUserName(account);
         db.setConnectOptions(
             QStringLiteral("UNIX_SOCKET=%1;MYSQL_OPT_CONNECT_TIMEOUT=2").arg(socket));
         m_open = db.open();
-        if (!m_open)
+        if (!m_open) {
             m_error = Sql::errorText(db.lastError());
+            m_denied = db.lastError().nativeErrorCode().toInt() == kAccessDenied ||
+                       db.lastError().nativeErrorCode().toInt() == kAccessDeniedNoPassword;
+        }
     }
     ~SocketConnection() {
         QSqlDatabase::database(m_name, false).close();
         QSqlDatabase::removeDatabase(m_name);
     }
     bool isOpen() const { return m_open; }
+    // The server answered but refused the account.
+    bool denied() const { return m_denied; }
     const QString& error() const { return m_error; }
     QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
 
 private:
     QString m_name;
     bool m_open = false;
+    bool m_denied = false;
     QString m_error;
 };
+
+// The account quoted for an account statement, which takes no placeholders.
+QString quotedAccount(const QString& user) {
+    QString text = user;
+    text.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    text.replace(QLatin1Char('\''), QStringLiteral("\\'"));
+    return QLatin1Char('\'') + text + QStringLiteral("'@'localhost'");
+}
+
+std::unique_ptr<SocketConnection> adminConnection(const QString& socket) {
+    auto own = std::make_unique<SocketConnection>(socket, PrivateServer::accountName());
+    if (own->isOpen())
+        return own;
+    // A data directory made before its accounts were secured: root without
+    // a password, which secureAccounts() then closes.
+    auto legacy = std::make_unique<SocketConnection>(socket, QStringLiteral("root"));
+    if (legacy->isOpen())
+        return legacy;
+    throw SqlError(QStringLiteral("Databázový server neodpovedá: %1").arg(own->error()));
+}
+
+// Only the user who owns the data root reaches the server: root and that
+// user's own account are authenticated by the socket's peer (unix_socket),
+// and every other account goes.
+void secureAccounts(const QSqlDatabase& db) {
+    const QString account = PrivateServer::accountName();
+    const QVariant secured = Sql::value(
+        db,
+        QStringLiteral("SELECT COUNT(*) FROM mysql.global_priv WHERE Host = 'localhost' AND "
+                       "User IN (?, 'root') AND JSON_VALUE(Priv, '$.plugin') = 'unix_socket'"),
+        {account});
+    const QVariant others = Sql::value(
+        db,
+        QStringLiteral("SELECT COUNT(*) FROM mysql.global_priv WHERE NOT (Host = 'localhost' AND "
+                       "User IN (?, 'root', 'mariadb.sys'))"),
+        {account});
+    const int wanted = account == QLatin1String("root") ? 1 : 2;
+    if (secured.toInt() == wanted && others.toInt() == 0)
+        return;
+
+    QSqlQuery strangers = Sql::exec(
+        db,
+        QStringLiteral("SELECT User, Host FROM mysql.global_priv WHERE NOT (Host = 'localhost' "
+                       "AND User IN (?, 'root', 'mariadb.sys'))"),
+        {account});
+    QStringList drop;
+    while (strangers.next()) {
+        QString user = strangers.value(0).toString();
+        QString host = strangers.value(1).toString();
+        for (QString* text : {&user, &host}) {
+            text->replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+            text->replace(QLatin1Char('\''), QStringLiteral("\\'"));
+        }
+        drop << QStringLiteral("'%1'@'%2'").arg(user, host);
+    }
+    if (!drop.isEmpty())
+        Sql::exec(db, QStringLiteral("DROP USER IF EXISTS ") + drop.join(QStringLiteral(", ")));
+    const QString own = quotedAccount(account);
+    Sql::exec(db,
+              QStringLiteral("CREATE USER IF NOT EXISTS %1 IDENTIFIED VIA unix_socket").arg(own));
+    Sql::exec(db, QStringLiteral("ALTER USER %1 IDENTIFIED VIA unix_socket").arg(own));
+    Sql::exec(db, QStringLiteral("GRANT ALL PRIVILEGES ON *.* TO %1 WITH GRANT OPTION").arg(own));
+    if (account != QLatin1String("root"))
+        Sql::exec(db, QStringLiteral("ALTER USER 'root'@'localhost' IDENTIFIED VIA unix_socket"));
+}
 
 } // namespace
 
@@ -91,58 +172,99 @@ QString PrivateServer::dataDirectory() const {
 QString PrivateServer::errorLogPath() const {
     return m_root + QStringLiteral("/db/mariadbd.err");
 }
+QString PrivateServer::pidFilePath() const {
+    return m_root + QStringLiteral("/db/mariadbd.pid");
+}
+QString PrivateServer::filesFolder() const {
+    return m_root + QStringLiteral("/db/files");
+}
 
 QString PrivateServer::socketPath() const {
     const QString path = m_root + QStringLiteral("/db/mariadbd.sock");
-    // A Unix socket path must fit in 108 bytes; a deep data root gets one in /tmp
-    // named after the root so that every client finds the same socket.
+    // A Unix socket path must fit in 108 bytes. A deep data root gets its
+    // socket in a folder of this user's own (0700), named after the root so
+    // that every client finds the same socket: under the session's runtime
+    // folder, else under /tmp with the user's number in its name.
     if (path.toLocal8Bit().size() < 100)
         return path;
-    const QByteArray hash =
-        QCryptographicHash::hash(m_root.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    return QDir::tempPath() + QStringLiteral("/wgravolenta-") + QString::fromLatin1(hash) +
-           QStringLiteral(".sock");
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(m_root.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
+    const QString runtime = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
+    const QString base = !runtime.isEmpty() && QDir(runtime).exists()
+                             ? runtime + QStringLiteral("/wgravolenta-") + hash
+                             : QStringLiteral("/tmp/wgravolenta-%1-%2").arg(::geteuid()).arg(hash);
+    return base + QStringLiteral("/mariadbd.sock");
+}
+
+QString PrivateServer::accountName() {
+    if (::geteuid() == 0)
+        return QStringLiteral("root");
+    const passwd* entry = ::getpwuid(::geteuid());
+    return entry ? QString::fromLocal8Bit(entry->pw_name) : QStringLiteral("root");
 }
 
 qint64 PrivateServer::pid() const {
-    QFile file(m_root + QStringLiteral("/db/mariadbd.pid"));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    return file.readAll().trimmed().toLongLong();
+    QFile file(pidFilePath());
+    if (file.open(QIODevice::ReadOnly)) {
+        const qint64 written = file.readAll().trimmed().toLongLong();
+        if (ServerProcesses::isServerOn(written, dataDirectory()))
+            return written;
+    }
+    // No pid file yet (a server still starting), or one naming another process.
+    const QList<qint64> running = ServerProcesses::on(dataDirectory());
+    return running.isEmpty() ? 0 : running.first();
 }
 
 bool PrivateServer::processAlive(qint64 pid) {
-    if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM))
-        return false;
-    // A zombie that nobody reaps (a container's init may not) has ended too.
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray text = stat.readAll();
-    const qsizetype close = text.lastIndexOf(')');
-    return close < 0 || close + 2 >= text.size() || text.at(close + 2) != 'Z';
+    return ServerProcesses::alive(pid);
 }
 
 bool PrivateServer::answers() const {
-    return SocketConnection(socketPath()).isOpen();
+    const SocketConnection connection(socketPath(), accountName());
+    return connection.isOpen() || connection.denied();
 }
 
 void PrivateServer::start(Mode mode, const QString& database) {
-    if (!QDir().mkpath(m_root + QStringLiteral("/db")))
-        throw SqlError(QStringLiteral("Nie je možné vytvoriť priečinok databázy %1.").arg(m_root));
+    const QString name = DatabaseName::checked(database);
+    OwnerOnly::makeFolder(m_root);
+    OwnerOnly::makeFolder(m_root + QStringLiteral("/db"));
+    OwnerOnly::makeFolder(filesFolder());
+    const QString socketFolder = QFileInfo(socketPath()).path();
+    if (!socketFolder.startsWith(m_root + QLatin1Char('/')))
+        OwnerOnly::makeOwnFolder(socketFolder);
     if (!answers()) {
+        endStaleServers();
         if (!QFile::exists(dataDirectory() + QStringLiteral("/mysql")))
             initialise();
         launch(mode);
         waitUntilAnswering();
     }
-    SocketConnection connection(socketPath());
-    if (!connection.isOpen())
-        throw SqlError(QStringLiteral("Databázový server neodpovedá: %1").arg(connection.error()));
-    Sql::exec(connection.db(),
-              QStringLiteral("CREATE DATABASE IF NOT EXISTS `%1` CHARACTER SET utf8mb4 "
+    const auto connection = adminConnection(socketPath());
+    secureAccounts(connection->db());
+    Sql::exec(connection->db(),
+              QStringLiteral("CREATE DATABASE IF NOT EXISTS %1 CHARACTER SET utf8mb4 "
                              "COLLATE utf8mb4_slovak_ci")
-                  .arg(database));
+                  .arg(DatabaseName::quoted(name)));
+}
+
+// A server of this data directory that does not answer is either still
+// starting (another process launched it a moment ago) or hung (its starter
+// was killed at a bad moment): give it a few seconds, then end it, so that
+// two servers never share the directory.
+void PrivateServer::endStaleServers() {
+    const QList<qint64> running = ServerProcesses::on(dataDirectory());
+    if (running.isEmpty())
+        return;
+    QDeadlineTimer deadline(kStaleGraceMs);
+    while (!deadline.hasExpired()) {
+        if (answers())
+            return;
+        QThread::msleep(50);
+    }
+    if (!ServerProcesses::end(running, kStaleGraceMs))
+        throw SqlError(QStringLiteral("Starý databázový server (proces %1) sa nepodarilo ukončiť.")
+                           .arg(running.first()));
+    QFile::remove(pidFilePath());
 }
 
 void PrivateServer::initialise() {
@@ -151,18 +273,23 @@ void PrivateServer::initialise() {
         throw SqlError(QStringLiteral("Program mariadb-install-db nebol nájdený. "
                                       "Nainštaluj balík mariadb-server."));
     // Initialise beside the final place and rename, so that an interrupted
-    // initialisation is never taken for a finished one.
+    // initialisation is never taken for a finished one. A bootstrap server
+    // left by an interrupted one is ended first.
     const QString target = dataDirectory();
     const QString fresh = target + QStringLiteral(".new");
+    ServerProcesses::end(ServerProcesses::on(fresh), 1000);
     QDir(fresh).removeRecursively();
     QDir(target).removeRecursively();
 
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    // Killed with its starter: a later start makes the directory anew.
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     // --force: initialise even where the host name does not resolve.
     process.start(program,
                   QStringList{QStringLiteral("--no-defaults"), QStringLiteral("--datadir=") + fresh,
-                              QStringLiteral("--auth-root-authentication-method=normal"),
+                              QStringLiteral("--auth-root-authentication-method=socket"),
+                              QStringLiteral("--auth-root-socket-user=") + accountName(),
                               QStringLiteral("--skip-test-db"), QStringLiteral("--force")}
                       << userArgument());
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
@@ -182,20 +309,20 @@ void PrivateServer::launch(Mode mode) {
             QStringLiteral("Program mariadbd nebol nájdený. Nainštaluj balík mariadb-server."));
 
     QStringList arguments =
-        QStringList{QStringLiteral("--no-defaults"),
-                    QStringLiteral("--datadir=") + dataDirectory(),
-                    QStringLiteral("--socket=") + socketPath(),
-                    QStringLiteral("--pid-file=") + m_root + QStringLiteral("/db/mariadbd.pid"),
-                    QStringLiteral("--log-error=") + errorLogPath(),
-                    QStringLiteral("--skip-networking"),
-                    QStringLiteral("--lower-case-table-names=1"),
-                    QStringLiteral("--character-set-server=utf8mb4"),
-                    QStringLiteral("--collation-server=utf8mb4_slovak_ci"),
-                    QStringLiteral("--default-storage-engine=InnoDB"),
-                    QStringLiteral("--sql-mode=STRICT_TRANS_TABLES,ERROR_FOR_DIVISION_BY_ZERO,"
-                                   "NO_ENGINE_SUBSTITUTION"),
-                    QStringLiteral("--skip-log-bin"),
-                    QStringLiteral("--innodb-buffer-pool-size=256M")}
+        QStringList{
+            QStringLiteral("--no-defaults"), QStringLiteral("--datadir=") + dataDirectory(),
+            QStringLiteral("--socket=") + socketPath(),
+            QStringLiteral("--pid-file=") + pidFilePath(),
+            QStringLiteral("--log-error=") + errorLogPath(), QStringLiteral("--skip-networking"),
+            // LOAD_FILE and SELECT … INTO OUTFILE reach only this empty folder.
+            QStringLiteral("--secure-file-priv=") + filesFolder(),
+            QStringLiteral("--lower-case-table-names=1"),
+            QStringLiteral("--character-set-server=utf8mb4"),
+            QStringLiteral("--collation-server=utf8mb4_slovak_ci"),
+            QStringLiteral("--default-storage-engine=InnoDB"),
+            QStringLiteral("--sql-mode=STRICT_TRANS_TABLES,ERROR_FOR_DIVISION_BY_ZERO,"
+                           "NO_ENGINE_SUBSTITUTION"),
+            QStringLiteral("--skip-log-bin"), QStringLiteral("--innodb-buffer-pool-size=256M")}
         << userArgument();
     if (!m_durable)
         arguments << QStringLiteral("--innodb-flush-method=nosync")
@@ -204,26 +331,42 @@ void PrivateServer::launch(Mode mode) {
                   << QStringLiteral("--innodb-log-file-size=16M");
 
     QFile::remove(errorLogPath());
+    QFile::remove(pidFilePath());
+    auto process = std::make_unique<QProcess>();
+    process->setProgram(program);
+    process->setArguments(arguments);
+    process->setWorkingDirectory(m_root);
+    // What the server says before its log is open goes to the log too, not
+    // to the terminal of the program or the command-line tool.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(errorLogPath(), QIODevice::Append);
     if (mode == Mode::Detached) {
-        qint64 pid = 0;
-        if (!QProcess::startDetached(program, arguments, m_root, &pid))
+        if (!process->startDetached(&m_launchedPid))
             throw SqlError(QStringLiteral("Databázový server sa nepodarilo spustiť."));
         m_startedHere = true;
         return;
     }
-    m_process = std::make_unique<QProcess>();
-    m_process->setProgram(program);
-    m_process->setArguments(arguments);
-    m_process->setWorkingDirectory(m_root);
-    m_process->setStandardOutputFile(QProcess::nullDevice());
-    // The server ends with the program even when the program is killed.
-    m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_process->start();
-    if (!m_process->waitForStarted(10000)) {
-        m_process.reset();
+    // The server ends with the program even when the program is killed. The
+    // signal is SIGKILL: a SIGTERM that reaches mariadbd while it starts can
+    // leave it hung on its data directory; a killed server recovers from its
+    // redo log at the next start.
+    process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    process->start();
+    if (!process->waitForStarted(10000))
         throw SqlError(QStringLiteral("Databázový server sa nepodarilo spustiť."));
-    }
+    m_launchedPid = process->processId();
+    m_process = std::move(process);
     m_startedHere = true;
+}
+
+bool PrivateServer::launchedServerEnded() {
+    if (m_process) {
+        // Lets QProcess notice the child's end; sleeps up to 50 ms otherwise.
+        m_process->waitForFinished(50);
+        return m_process->state() == QProcess::NotRunning;
+    }
+    QThread::msleep(50);
+    return !ServerProcesses::alive(m_launchedPid);
 }
 
 void PrivateServer::waitUntilAnswering() {
@@ -231,12 +374,11 @@ void PrivateServer::waitUntilAnswering() {
     while (!deadline.hasExpired()) {
         if (answers())
             return;
-        if (m_process && m_process->state() == QProcess::NotRunning) {
+        if (launchedServerEnded()) {
             m_process.reset();
             throw SqlError(
                 QStringLiteral("Databázový server sa zastavil pri štarte:\n%1").arg(logTail()));
         }
-        QThread::msleep(50);
     }
     throw SqlError(QStringLiteral("Databázový server neodpovedá ani po %1 s:\n%2")
                        .arg(kStartSeconds)
@@ -247,7 +389,7 @@ void PrivateServer::stop() {
     if (m_process) {
         if (m_process->state() != QProcess::NotRunning) {
             m_process->terminate();
-            if (!m_process->waitForFinished(kStopSeconds * 1000)) {
+            if (!m_process->waitForFinished(kStopGraceMs)) {
                 m_process->kill();
                 m_process->waitForFinished(5000);
             }
@@ -255,24 +397,21 @@ void PrivateServer::stop() {
         m_process.reset();
         return;
     }
-    const qint64 serverPid = pid();
-    if (!processAlive(serverPid))
+    // Only a mariadbd whose command line names this data directory is
+    // signalled: the pid file of a crashed server may name another process.
+    const QList<qint64> running = ServerProcesses::on(dataDirectory());
+    if (running.isEmpty())
         return;
-    ::kill(static_cast<pid_t>(serverPid), SIGTERM);
-    QDeadlineTimer deadline(kStopSeconds * 1000);
-    while (processAlive(serverPid)) {
-        if (deadline.hasExpired())
-            throw SqlError(QStringLiteral("Databázový server sa nepodarilo zastaviť (proces %1).")
-                               .arg(serverPid));
-        QThread::msleep(50);
-    }
+    if (!ServerProcesses::end(running, kStopGraceMs))
+        throw SqlError(QStringLiteral("Databázový server sa nepodarilo zastaviť (proces %1).")
+                           .arg(running.first()));
 }
 
 QString PrivateServer::logTail() const {
     QFile log(errorLogPath());
     if (!log.open(QIODevice::ReadOnly))
         return {};
-    const QList<QByteArray> lines = log.readAll().split('\n');
+    const QList<QByteArray> lines = log.readAll().trimmed().split('\n');
     return QString::fromLocal8Bit(lines.mid(qMax(0, lines.size() - 12)).join('\n'));
 }
 

@@ -29,32 +29,46 @@ public:
     void setDurable(bool durable) { m_durable = durable; }
 
     QString dataDirectory() const;
+    // The socket lies in a folder that only this user can enter.
     QString socketPath() const;
     QString errorLogPath() const;
+    QString pidFilePath() const;
+    // The server's secure_file_priv: an empty folder of its own.
+    QString filesFolder() const;
+
+    // The server's account of the user running the program, authenticated
+    // by the socket's peer (unix_socket): root when run as root.
+    static QString accountName();
 
     // Initialises a new data directory, starts mariadbd unless one already
     // answers on the socket, and creates the database when it is missing.
     void start(Mode mode, const QString& database = QStringLiteral("wgravolentaos"));
-    // Stops the server on this data directory, whoever started it, and waits
-    // until its process is gone. Does nothing when none runs.
+    // Stops the server on this data directory, whoever started it (asked to
+    // end, then killed after a grace time), and waits until its process is
+    // gone. Does nothing when none runs.
     void stop();
 
+    // True when a server listens on the socket (whether or not it lets this
+    // account in).
     bool answers() const;
     // True when start() launched the server (rather than finding one running).
     bool startedHere() const { return m_startedHere; }
-    // The server's process id from its pid file, 0 when none.
+    // The process id of the server on this data directory, 0 when none.
     qint64 pid() const;
 
     static bool processAlive(qint64 pid);
 
 private:
     void initialise();
+    void endStaleServers();
     void launch(Mode mode);
+    bool launchedServerEnded();
     void waitUntilAnswering();
     QString logTail() const;
 
     QString m_root;
     std::unique_ptr<QProcess> m_process;
+    qint64 m_launchedPid = 0;
     bool m_startedHere = false;
     bool m_durable = true;
 };

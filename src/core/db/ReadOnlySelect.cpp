@@ -160,7 +160,7 @@ SqlError faultOf(const QSqlQuery& query, const QString& statement, const ReadOnl
         return SqlError(QStringLiteral("Výber nesmie meniť údaje v databáze: príkaz sa vykonáva "
                                        "len na čítanie (READ ONLY)."),
                         statement);
-    return SqlError(Sql::errorText(error), statement);
+    return SqlError::of(error, statement);
 }
 
 } // namespace
@@ -200,7 +200,7 @@ void ReadOnlySelect::run(const QString& statement, const QVariantList& values,
         throw SqlError(refusal, statement);
     const QSqlDatabase db = Database::connection();
     if (!db.isOpen())
-        throw SqlError(QStringLiteral("Databáza nie je pripojená."), sql);
+        throw SqlError::notConnected(sql);
     const SessionLimits session(db, limits);
     const ReadOnlyTransaction transaction(db);
     QSqlQuery query(db);

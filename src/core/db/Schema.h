@@ -8,9 +8,9 @@
 namespace herd {
 
 // The numbered migrations in resources/sql ("NNN_name.sql"), applied in order
-// and recorded in schema_version; any migration not recorded there runs. A landed migration is never edited: a change
-// is a new file. Migrations run outside transactions (DDL commits implicitly),
-// so each is written to be safe to run again after an interruption.
+// and recorded in schema_version; any migration not recorded there runs. A landed migration is
+// never edited: a change is a new file. Migrations run outside transactions (DDL commits
+// implicitly), so each is written to be safe to run again after an interruption.
 class Schema {
 public:
     struct Migration {

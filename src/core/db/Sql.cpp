@@ -18,7 +18,7 @@ namespace {
 QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& values,
               bool forwardOnly) {
     if (!db.isOpen())
-        throw SqlError(QStringLiteral("Databáza nie je pripojená."), sql);
+        throw SqlError::notConnected(sql);
     QSqlQuery query(db);
     query.setForwardOnly(forwardOnly);
     bool ok;
@@ -33,7 +33,7 @@ QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& va
         }
     }
     if (!ok)
-        throw SqlError(errorText(query.lastError()), sql);
+        throw SqlError::of(query.lastError(), sql);
     return query;
 }
 } // namespace

@@ -14,9 +14,9 @@ Transaction::Transaction()
 Transaction::Transaction(QSqlDatabase db)
     : m_db(std::move(db)) {
     if (!m_db.isOpen())
-        throw SqlError(QStringLiteral("Databáza nie je pripojená."));
+        throw SqlError::notConnected();
     if (!m_db.transaction())
-        throw SqlError(Sql::errorText(m_db.lastError()));
+        throw SqlError::of(m_db.lastError());
     m_active = true;
 }
 
@@ -29,10 +29,10 @@ void Transaction::commit() {
     if (!m_active)
         return;
     if (!m_db.commit()) {
-        const QString text = Sql::errorText(m_db.lastError());
+        const SqlError error = SqlError::of(m_db.lastError());
         m_db.rollback();
         m_active = false;
-        throw SqlError(text);
+        throw error;
     }
     m_active = false;
 }

@@ -2,6 +2,7 @@
 
 #include "db/Sql.h"
 
+#include <QHash>
 #include <QSqlRecord>
 
 namespace herd {
@@ -9,6 +10,33 @@ namespace herd {
 namespace {
 
 const QString noFarms = QStringLiteral("Nie sú evidované žiadne farmy !");
+const QString title = QStringLiteral("Farmy");
+
+// A section code is the kind's letter and two digits (K01 … K99).
+constexpr int maxSections = 99;
+
+bool isSectionCount(const QString& column) {
+    return column.endsWith(QLatin1String("_sekcie")) || column.endsWith(QLatin1String("_IndBox"));
+}
+
+// The housing kind a section count belongs to, as the form names it.
+QString housingOf(const QString& column) {
+    static const QHash<QString, QString> names = {
+        {QStringLiteral("Karantena_sekcie"), QStringLiteral("Karanténa")},
+        {QStringLiteral("Jalovaren_sekcie"), QStringLiteral("Jalováreň")},
+        {QStringLiteral("Jalovaren_IndBox"), QStringLiteral("Jalováreň - ind. boxy")},
+        {QStringLiteral("Matecnik_sekcie"), QStringLiteral("Matečník")},
+        {QStringLiteral("Skolka_sekcie"), QStringLiteral("Škôlka")},
+        {QStringLiteral("Odchovna_sekcie"), QStringLiteral("Odchovňa")},
+        {QStringLiteral("Vykrm_sekcie"), QStringLiteral("Výkrm")},
+    };
+    return names.value(column, column);
+}
+
+// The herd tables that hold a farm's animals and events under its number.
+const char* const herdTables[] = {"tanimal",   "tpraspev", "tprasins", "tprasopr",
+                                  "tprashist", "tkance",   "tpotpev",  "tpotpoh",
+                                  "tprassvjh", "tvjhpev",  "tvjhpoh",  "tvykrm"};
 
 } // namespace
 
@@ -65,8 +93,10 @@ QList<FarmRecord> FarmRegistry::all() {
     QList<FarmRecord> farms;
     while (q.next()) {
         FarmRecord record;
+        // A NULL comes back as an untyped, empty value: Qt's typed null of a
+        // number reads as "0" and would be shown and stored as 0.
         for (int i = 0; i < names.size(); ++i)
-            record.insert(names.at(i), q.value(i));
+            record.insert(names.at(i), q.isNull(i) ? QVariant() : q.value(i));
         farms.append(record);
     }
     return farms;
@@ -100,26 +130,45 @@ std::optional<Notice> FarmRegistry::choiceRefusal() {
 
 std::optional<Notice> FarmRegistry::save(const QString& original, const FarmRecord& record) {
     if (record.value(QStringLiteral("Cislo_farmy")).toString().trimmed().isEmpty())
-        return Notice::error(QStringLiteral("Farmy"),
-                             QStringLiteral("Register farmy musí byť vyplnený !"));
+        return Notice::error(title, QStringLiteral("Register farmy musí byť vyplnený !"));
+    const QString number = record.value(QStringLiteral("Cislo_farmy")).toString().trimmed();
     QStringList names;
     QVariantList values;
     for (const FarmColumn& c : columns()) {
         names.append(c.name);
         QVariant v = record.value(c.name);
         if (c.number()) {
-            // An empty section count is 0; the other numbers stay unknown.
+            // An empty section count is 0; the day counts stay unknown (NULL,
+            // an invalid QVariant: a typed one would bind as 0).
             const QString text = v.toString().trimmed();
-            const bool count = c.name.endsWith(QLatin1String("_sekcie")) ||
-                               c.name.endsWith(QLatin1String("_IndBox"));
+            const bool count = isSectionCount(c.name);
             if (!text.isEmpty())
                 v = text.toInt();
             else
-                v = count ? QVariant(0) : QVariant(QMetaType::fromType<int>());
+                v = count ? QVariant(0) : QVariant();
+            // More sections than two digits can number could never be chosen.
+            if (count && v.toInt() > maxSections)
+                return Notice::error(title,
+                                     QStringLiteral("Počet sekcií - %1 - môže byť najviac %2 !")
+                                         .arg(housingOf(c.name))
+                                         .arg(maxSections));
         } else {
             v = v.toString();
         }
         values.append(v);
+    }
+    if (number != original.trimmed()) {
+        if (Sql::value(QStringLiteral("SELECT COUNT(*) FROM tfarmy WHERE cislo_farmy = ?"),
+                       {number})
+                .toInt() > 0)
+            return Notice::error(
+                title, QStringLiteral("Farma s registrom %1 je už evidovaná !").arg(number));
+        // The animals and events of a farm stay under its number: renaming
+        // tfarmy alone would leave them behind.
+        if (!original.isEmpty() && holdsHerd(original))
+            return Notice::error(title, QStringLiteral("Register farmy %1 nie je možné zmeniť, "
+                                                       "farma má v databáze evidované ošípané !")
+                                            .arg(original));
     }
     if (original.isEmpty()) {
         QStringList marks(names.size(), QStringLiteral("?"));
@@ -137,6 +186,18 @@ std::optional<Notice> FarmRegistry::save(const QString& original, const FarmReco
                   values);
     }
     return std::nullopt;
+}
+
+bool FarmRegistry::holdsHerd(const QString& number) {
+    QStringList exists;
+    QVariantList values;
+    for (const char* table : herdTables) {
+        exists.append(QStringLiteral("EXISTS (SELECT 1 FROM %1 WHERE cislo_farmy = ?)")
+                          .arg(QLatin1String(table)));
+        values.append(number);
+    }
+    return Sql::value(QStringLiteral("SELECT ") + exists.join(QStringLiteral(" OR ")), values)
+        .toBool();
 }
 
 void FarmRegistry::remove(const QString& number) {

@@ -42,9 +42,13 @@ public:
     static std::optional<Notice> choiceRefusal();
 
     // Writes a farm: inserts it when original is empty, else updates the row
-    // whose number was original. Returns a refusal, or nothing when written.
-    // Throws SqlError (a duplicate number among others).
+    // whose number was original. Returns a refusal, or nothing when written:
+    // an empty number, a number another farm has, a new number for a farm
+    // that holds herd rows, a section count over 99. Empty day counts are
+    // stored as NULL. Throws SqlError.
     static std::optional<Notice> save(const QString& original, const FarmRecord& record);
+    // True when a herd table holds a row of the farm.
+    static bool holdsHerd(const QString& number);
     static void remove(const QString& number);
 
 private:

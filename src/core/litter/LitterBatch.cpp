@@ -43,7 +43,8 @@ void setVerdict(BatchRow& row, bool good, const QString& message) {
 } // namespace
 
 LitterBatch::LitterBatch()
-    : CheckedBatch(BatchTable("davka_vrh", "davka_vrh_ID", columns()), litterTexts()) {}
+    : CheckedBatch(BatchTable("davka_vrh", "davka_vrh_ID", columns(), LitterCells::rules()),
+                   litterTexts()) {}
 
 LitterBatch::~LitterBatch() = default;
 
@@ -80,19 +81,25 @@ QList<BatchRow> LitterBatch::normalise(const FarmKeys&) {
 
 void LitterBatch::beginCheck(const QList<BatchRow>& rows, const FarmKeys& farm) {
     m_culled.clear();
+    m_births.clear();
     m_batchLitters.clear();
     m_rowsPerLitter.clear();
     m_changed.clear();
     QSqlQuery sows = Sql::exec(
         QStringLiteral(
-            "SELECT p.chovatel_chov, p.prasnica_farma, p.datum_vyradenia FROM tpraspev p "
+            "SELECT p.chovatel_chov, p.prasnica_farma, p.datum_vyradenia, p.datum_narodenia "
+            "FROM tpraspev p "
             "JOIN (SELECT DISTINCT Chovatel_chov, Prasnica_farma FROM davka_vrh) b "
             "ON b.Chovatel_chov = p.chovatel_chov AND b.Prasnica_farma = p.prasnica_farma "
             "WHERE p.cislo_farmy = ?"),
         {farm.farm});
-    while (sows.next())
-        m_culled.insert(SowHistory::key(sows.value(0).toString(), sows.value(1).toString()),
-                        sows.value(2));
+    while (sows.next()) {
+        const QString key = SowHistory::key(sows.value(0).toString(), sows.value(1).toString());
+        m_culled.insert(key, sows.value(2));
+        const QDate born = DateText::given(sows.value(3).toDate());
+        if (born.isValid())
+            m_births.insert(key, born);
+    }
     m_histories = SowHistory::readForBatch(farm.farm, table().name());
     for (const BatchRow& row : rows) {
         if (!row.date(farrowedCol).isValid())
@@ -132,6 +139,9 @@ QString LitterBatch::verdictOf(const BatchRow& row) const {
         fault = sowUnknown();
     else if (!culled->isNull())
         fault = sowCulled();
+    const auto born = m_births.constFind(sow);
+    if (born != m_births.cend() && farrowed.isValid() && farrowed < *born)
+        fault = beforeBirth();
     if (m_rowsPerLitter.value(litterOf(row)) > 1)
         fault = twiceInBatch();
     const QList<SowEvent> herdEvents = m_histories.value(sow);

@@ -31,6 +31,9 @@ public:
     // The row messages of the check.
     static QString sowUnknown() { return QString::fromUtf8("* Prasnica nie je evidovaná !"); }
     static QString sowCulled() { return QString::fromUtf8("* Oprasenie k vyradenej prasnici ! "); }
+    static QString beforeBirth() {
+        return QString::fromUtf8("* Dátum oprasenia je pred narodením prasnice !");
+    }
     static QString duplicate() {
         return QString::fromUtf8("* Uvedené oprasenie je už evidované !");
     }
@@ -53,6 +56,7 @@ private:
 
     // What the check knows of the herd, by sow (SowHistory::key).
     QHash<QString, QVariant> m_culled; // the sow's culling date; missing: not registered
+    QHash<QString, QDate> m_births;    // the sow's birth date, where she has one
     QHash<QString, QList<SowEvent>> m_histories;
     QHash<QString, QList<SowEvent>> m_batchLitters; // the batch's litters, one per row
     QHash<QString, int> m_rowsPerLitter;            // rows per sow and farrowing day

@@ -1,5 +1,6 @@
 #include "litter/LitterCells.h"
 
+#include "batch/CellRule.h"
 #include "common/DateText.h"
 #include "common/Padding.h"
 
@@ -52,6 +53,76 @@ bool oneOf(int value, std::initializer_list<int> allowed) {
     return std::find(allowed.begin(), allowed.end(), value) != allowed.end();
 }
 
+// The largest litter count the herd tables and the register documents take.
+constexpr int maxCount = 99;
+// The heaviest litter weight (kg), four digits of tenths in the documents.
+constexpr int maxWeight = 999;
+
+QList<CellRule> cellRules() {
+    using K = CellRule::Kind;
+    return {
+        {u(sowCol),
+         K::Code,
+         Width::Sow,
+         0,
+         0,
+         u("Nekorektne uvedená prasnica !"),
+         {"tprasopr.prasnica_farma", "dos22.prasn", "dos23.pras23"}},
+        {u(herdCol),
+         K::Code,
+         Width::Herd,
+         0,
+         0,
+         u("Nekorektne uvedený chov prasnice !"),
+         {"tprasopr.chovatel_chov", "dos22.chov", "dos23.chov"}},
+        {u(farrowedCol), K::Date, 0, 0, 0, u("Nekorektne uvedený dátum oprasenia !"), {}},
+        {u(characterCol),
+         K::Code,
+         1,
+         0,
+         4,
+         u("Nekorektne uvedený charekter vrhu - 1,2,3,4 !"),
+         {"tprasopr.kod_charvrh", "dos22.chvrhu"}},
+        {u(bornCol),
+         K::Count,
+         2,
+         0,
+         maxCount,
+         u("Nekorektne uvedený počet Všetkých narodených !"),
+         {"tprasopr.vsetky_nar", "dos22.vset"}},
+        {u(aliveCol),
+         K::Count,
+         2,
+         0,
+         maxCount,
+         u("Nekorektne uvedený počet Živo narodených !"),
+         {"tprasopr.zivo_nar", "dos22.zive"}},
+        {u(rearedCol),
+         K::Count,
+         2,
+         0,
+         maxCount,
+         u("Nekorektne uvedený počet Dochovaných !"),
+         {"tprasopr.pocet_dochov", "dos23.doch"}},
+        // The range is that of the kilograms, after a weight typed in tenths is read.
+        {u(weightCol),
+         K::Weight,
+         6,
+         0,
+         maxWeight,
+         u("Nekorektne uvedená hmotnosť vrhu !"),
+         {"tprasopr.hmotnost_vrhu_dochov", "dos23.hmotv"}},
+        {u(weanedCol), K::Date, 0, 0, 0, u("Nie je uvedený dátum odstavu !"), {}},
+        {u(evennessCol),
+         K::Code,
+         1,
+         0,
+         4,
+         u("Nekorektne uvedená vyrovnanosť vrhu - 1,2,3,4 !"),
+         {"tprasopr.kod_VyV", "dos23.vyrovvrh"}},
+    };
+}
+
 CellVerdict refuse(const BatchRow& row, const QString& column, const char* message) {
     return {row.value(column), u(message)};
 }
@@ -84,29 +155,34 @@ QVariant countValue(const BatchRow& row, const QString& column) {
 } // namespace
 
 std::optional<int> wholeNumber(const QVariant& typed) {
-    const QString t = typed.toString().trimmed();
-    bool ok = false;
-    const int n = t.toInt(&ok);
-    return ok ? std::optional<int>(n) : std::nullopt;
+    return CellRules::wholeNumber(typed);
 }
 
 std::optional<double> weight(const QVariant& typed) {
-    QString t = typed.toString().trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double w = t.toDouble(&ok);
-    return ok && w >= 0 ? std::optional<double>(w) : std::nullopt;
+    return CellRules::decimal(typed);
+}
+
+const QList<CellRule>& rules() {
+    static const QList<CellRule> list = cellRules();
+    return list;
 }
 
 QStringList columns() {
     QStringList list;
-    for (const char* c : {sowCol, herdCol, farrowedCol, characterCol, bornCol, aliveCol, rearedCol,
-                          weightCol, weanedCol, evennessCol})
-        list.append(QString::fromLatin1(c));
+    for (const CellRule& r : rules())
+        list.append(r.column);
     return list;
 }
 
 CellVerdict check(const QString& column, const BatchRow& row) {
+    // What the column may hold at all (digits, width, range), before the
+    // rules that weigh the row's other cells.
+    if (const CellRule* rule = CellRules::find(rules(), column);
+        rule && rule->kind != CellRule::Kind::Date) {
+        const CellVerdict form = CellRules::check(*rule, row.value(column));
+        if (!form.good())
+            return form;
+    }
     const int character = wholeNumber(cell(row, characterCol)).value_or(0);
     const bool rearingFree = wholeNumber(cell(row, herdCol)).value_or(0) >= rearingFreeHerd;
     const int born = count(row, bornCol);
@@ -155,12 +231,19 @@ CellVerdict check(const QString& column, const BatchRow& row) {
         if (empty)
             return {typed, {}};
         const QString t = typed.toString();
-        // Only a weight typed without its decimal point is in tenths, so a
-        // weight already divided is never divided again.
+        // Only a weight typed without its decimal point is in tenths. A weight
+        // kept from 150 kg on keeps its point ("162.0"), so leaving the cell or
+        // checking again never divides it twice.
         const bool noPoint = !t.contains(QLatin1Char('.')) && !t.contains(QLatin1Char(','));
-        if (noPoint && *w >= tenthsFrom)
-            return {QString::number(*w / 10, 'f', 1), {}};
-        return {QString::number(*w), {}};
+        const double kg = noPoint && *w >= tenthsFrom ? *w / 10 : *w;
+        if (kg > maxWeight)
+            return refuse(row, column, "Nekorektne uvedená hmotnosť vrhu !");
+        QString kept = QString::number(kg, 'f', 2);
+        while (kept.endsWith(QLatin1Char('0')) && !kept.endsWith(QLatin1String(".0")))
+            kept.chop(1);
+        if (kg < tenthsFrom && kept.endsWith(QLatin1String(".0")))
+            kept.chop(2);
+        return {kept, {}};
     }
     if (is(column, weanedCol)) {
         const QDate weaned = DateText::given(row.date(column));

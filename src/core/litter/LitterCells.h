@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/BatchRow.h"
+#include "batch/CellRule.h"
 #include "batch/CellVerdict.h"
 
 #include <QStringList>
@@ -18,6 +19,8 @@ namespace LitterCells {
 
 // The typed columns of davka_vrh, in Enter order.
 QStringList columns();
+// What each column may hold (codes, counts 0 to 99, a weight up to 999 kg).
+const QList<CellRule>& rules();
 
 // The column's cell verdict in the row (which holds the typed value).
 CellVerdict check(const QString& column, const BatchRow& row);
@@ -26,7 +29,7 @@ CellVerdict check(const QString& column, const BatchRow& row);
 // keep, and the first refused cell's message (empty when all are good).
 QString normalise(BatchRow& row);
 
-// A whole number as typed (blanks around it allowed); nothing otherwise.
+// A whole number typed with digits only (blanks around it allowed); nothing otherwise.
 std::optional<int> wholeNumber(const QVariant& typed);
 // A weight in kilograms as typed ("68.5", "68,5", "685"); nothing otherwise.
 std::optional<double> weight(const QVariant& typed);

@@ -30,7 +30,8 @@ DayPrintout farrowings() {
             {"cislo_farmy", "podnik", "okres", "zavod", "chov", "prasn", "datopr", "chvrhu", "vset",
              "zive", "datum_vytvorenia", "DI"},
             Notice::error(title, QString::fromUtf8("Nie sú dáta Oš22 - oprasenia s uvedeným "
-                                                   "dátumom aktualizácie !"))};
+                                                   "dátumom aktualizácie !")),
+            [](ReportData& data) { DayPrintout::readDates(data, {QStringLiteral("datopr")}); }};
 }
 
 DayPrintout weanings() {
@@ -40,7 +41,11 @@ DayPrintout weanings() {
             {"cislo_farmy", "podnik", "okres", "zavod", "chov", "pras23", "vyrovvrh", "odstav",
              "doch", "hmotv", "datum_vytvorenia", "DI"},
             Notice::error(title, QString::fromUtf8("Nie sú dáta Oš23 - odstavy s uvedeným "
-                                                   "dátumom aktualizácie !"))};
+                                                   "dátumom aktualizácie !")),
+            [](ReportData& data) {
+                DayPrintout::readDates(data, {QStringLiteral("odstav")});
+                DayPrintout::readWeights(data, {QStringLiteral("hmotv")});
+            }};
 }
 
 } // namespace herd::LitterPrintout

@@ -19,30 +19,63 @@ BatchTexts matingTexts() {
     return BatchTexts::standard(u("pripúšťanie"), u("Vytvorenie/oprava dávky vstupných údajov"));
 }
 
-struct Cell {
-    const char* column;
-    int width; // 0: not a code
-    const char* message;
-};
-const Cell cells[] = {
-    {"Prasnica_farma", Width::Sow, "Nekorektne uvedená prasnica !"},
-    {"Chovatel_chov", Width::Herd, "Nekorektne uvedený chov prasnice !"},
-    {"Datum_pripustenia", 0, "Nekorektne uvedený dátum pripustenia !"},
-    {"Kod_pripustenia", Width::Method, "Nekorektne uvedený spôsob pripustenia !"},
-    {"Linia_kanca", Width::BoarLine, "Nekorektne uvedená línia kanca !"},
-    {"Register_kanca", Width::BoarRegister, "Nekorektne uvedený register kanca !"},
-    {"Pocet_REIns", 0, ""},
-};
-
-const Cell* cell(const QString& column) {
-    for (const Cell& c : cells)
-        if (column.compare(QLatin1String(c.column), Qt::CaseInsensitive) == 0)
-            return &c;
-    return nullptr;
+QList<CellRule> cellRules() {
+    using K = CellRule::Kind;
+    return {
+        {u("Prasnica_farma"),
+         K::Code,
+         Width::Sow,
+         0,
+         0,
+         u("Nekorektne uvedená prasnica !"),
+         {"tprasins.prasnica_farma", "dos3.prasnica_farma", "tanimal.jedinec"}},
+        {u("Chovatel_chov"),
+         K::Code,
+         Width::Herd,
+         0,
+         0,
+         u("Nekorektne uvedený chov prasnice !"),
+         {"tprasins.chovatel_chov", "dos3.chovatel_chov"}},
+        {u("Datum_pripustenia"), K::Date, 0, 0, 0, u("Nekorektne uvedený dátum pripustenia !"), {}},
+        {u("Kod_pripustenia"),
+         K::Code,
+         Width::Method,
+         0,
+         0,
+         u("Nekorektne uvedený spôsob pripustenia !"),
+         {"tprasins.kod_pripustenia", "dos3.kod_pripustenia"}},
+        {u("Linia_kanca"),
+         K::Code,
+         Width::BoarLine,
+         0,
+         0,
+         u("Nekorektne uvedená línia kanca !"),
+         {"tprasins.linia_kanca", "dos3.linia_kanca"}},
+        {u("Register_kanca"),
+         K::Code,
+         Width::BoarRegister,
+         0,
+         0,
+         u("Nekorektne uvedený register kanca !"),
+         {"tprasins.register_kanca", "dos3.register_kanca"}},
+        // A re-insemination adds one to the previous mating's count.
+        {u("Pocet_REIns"),
+         K::Count,
+         2,
+         0,
+         98,
+         u("Nekorektne uvedený počet reinseminácií !"),
+         {"tprasins.pocer_REins", "dos3.pocet_REIns"}},
+    };
 }
 
-QString rowMessage(const char* column) {
-    return QStringLiteral("* ") + MatingBatch::cellMessage(QString::fromLatin1(column));
+const QList<CellRule>& rules() {
+    static const QList<CellRule> list = cellRules();
+    return list;
+}
+
+QString rowMessage(const QString& column) {
+    return QStringLiteral("* ") + MatingBatch::cellMessage(column);
 }
 
 const QString sowCol = QStringLiteral("Prasnica_farma");
@@ -77,40 +110,39 @@ QList<SowEvent> earlierRows(const BatchRow& row, const QList<BatchRow>& sowRows)
 } // namespace
 
 MatingBatch::MatingBatch()
-    : CheckedBatch(BatchTable("davka_ins", "davka_ins_ID", columns()), matingTexts()) {}
+    : CheckedBatch(BatchTable("davka_ins", "davka_ins_ID", columns(), rules()), matingTexts()) {}
+
+const QList<CellRule>& MatingBatch::cellRules() {
+    return rules();
+}
 
 QStringList MatingBatch::columns() {
     QStringList list;
-    for (const Cell& c : cells)
-        list.append(QString::fromLatin1(c.column));
+    for (const CellRule& c : rules())
+        list.append(c.column);
     return list;
 }
 
 QString MatingBatch::cellMessage(const QString& column) {
-    const Cell* c = cell(column);
-    return c ? QString::fromUtf8(c->message) : QString();
+    const CellRule* c = CellRules::find(rules(), column);
+    return c ? c->message : QString();
 }
 
 std::optional<QVariant> MatingBatch::cellValue(const QString& column, const QVariant& typed) {
-    const Cell* c = cell(column);
+    const CellRule* c = CellRules::find(rules(), column);
     if (!c)
         return typed;
-    if (column.compare(dateCol, Qt::CaseInsensitive) == 0) {
+    if (c->kind == CellRule::Kind::Date) {
         if (typed.isNull() || !typed.toDate().isValid())
             return std::nullopt;
         return typed;
     }
-    if (c->width == 0) { // the re-insemination count
-        bool number = false;
-        const int count = typed.toString().trimmed().toInt(&number);
-        return QVariant(number && count > 0 ? count : 0);
-    }
-    const QString trimmed = typed.toString().trimmed();
-    if (trimmed.isEmpty())
-        return typed.isNull() ? QVariant() : QVariant(QString());
-    if (trimmed.size() > c->width || !digitsOnly(trimmed))
+    const CellVerdict v = CellRules::check(*c, typed);
+    if (!v.good())
         return std::nullopt;
-    return QVariant(padLeftZeros(trimmed, c->width));
+    if (c->kind == CellRule::Kind::Count) // no count typed: none repeated
+        return QVariant(v.value.toString().isEmpty() ? 0 : v.value.toInt());
+    return v.value;
 }
 
 QString MatingBatch::describe(const BatchRow& row) const {
@@ -126,24 +158,24 @@ QList<BatchRow> MatingBatch::normalise(const FarmKeys& farm) {
     for (BatchRow& row : rows) {
         QVariantMap values;
         QString fault;
-        for (const Cell& c : cells) {
-            const QString column = QString::fromLatin1(c.column);
-            if (c.width == 0 || row.isNull(column))
+        for (const CellRule& c : rules()) {
+            const QString& column = c.column;
+            if (c.kind == CellRule::Kind::Date || row.isNull(column))
                 continue;
-            const QString trimmed = row.text(column).trimmed();
-            if (trimmed.isEmpty())
+            if (c.kind == CellRule::Kind::Code && row.text(column).trimmed().isEmpty() &&
+                !CellRules::hasControl(row.text(column)))
                 continue; // the completeness test judges a missing value
-            if (trimmed.size() > c.width || !digitsOnly(trimmed)) {
+            const std::optional<QVariant> kept = cellValue(column, row.value(column));
+            if (!kept) {
                 if (fault.isEmpty())
-                    fault = rowMessage(c.column);
+                    fault = rowMessage(column);
                 continue;
             }
-            const QString padded = padLeftZeros(trimmed, c.width);
-            if (padded != row.text(column))
-                values.insert(column, padded);
+            if (kept->toString() != row.text(column))
+                values.insert(column, *kept);
         }
         const QString count = QStringLiteral("Pocet_REIns");
-        if (row.value(count).toInt() < 1 && (row.isNull(count) || row.text(count) != u("0")))
+        if (row.isNull(count))
             values.insert(count, 0);
         if (!values.isEmpty())
             table().update(row.id(), values);
@@ -196,10 +228,13 @@ bool MatingBatch::checkRow(const BatchRow& row, const FarmKeys& farm) {
     for (const SowEvent& e : events + batchEvents)
         if (e.type == SowEvent::Type::Mating && e.date == mated)
             fault = duplicate();
+    const auto born = m_data.births.constFind(sowKey);
+    if (born != m_data.births.cend() && mated.isValid() && mated < *born)
+        fault = beforeBirth();
     if (!m_data.methods.contains(row.text(methodCol)))
-        fault = rowMessage("Kod_pripustenia");
+        fault = rowMessage(methodCol);
     if (!mated.isValid())
-        fault = rowMessage("Datum_pripustenia");
+        fault = rowMessage(dateCol);
     if (fault.isEmpty()) {
         events += batchEvents;
         std::stable_sort(events.begin(), events.end(),

@@ -21,12 +21,15 @@ public:
 
     // The grid's columns, in Enter order.
     static QStringList columns();
+    // What each column may hold.
+    static const QList<CellRule>& cellRules();
     // The message of a column's cell check ("Nekorektne uvedená prasnica !").
     static QString cellMessage(const QString& column);
     // DBGridVstupColExit: the value a cell keeps when it is left (codes
     // trimmed and zero-padded, an empty code stays empty, a re-insemination
     // count below 1 becomes 0), or nothing when the cell is refused with its
-    // message (a code that is not a whole number or too long, no date).
+    // message (a code that is not a whole number or too long, no date, a
+    // count that is not a whole number or out of its range).
     static std::optional<QVariant> cellValue(const QString& column, const QVariant& typed);
 
     // The row messages of the check.
@@ -34,6 +37,9 @@ public:
     static QString boarCulled() { return QString::fromUtf8("* Pripúšťanie vyradeným kancom ! "); }
     static QString sowUnknown() { return QString::fromUtf8("* Prasnica nie je evidovaná !"); }
     static QString sowCulled() { return QString::fromUtf8("* Pripúšťanie vyradenej prasnice ! "); }
+    static QString beforeBirth() {
+        return QString::fromUtf8("* Dátum pripustenia je pred narodením prasnice !");
+    }
     static QString duplicate() {
         return QString::fromUtf8("* Uvedené pripustenie je už evidované !");
     }

@@ -1,5 +1,6 @@
 #include "litter/MatingCheckData.h"
 
+#include "common/DateText.h"
 #include "db/Sql.h"
 
 #include <QSqlQuery>
@@ -16,13 +17,18 @@ MatingCheckData MatingCheckData::read(const QString& farm, const QList<BatchRow>
         d.boars.insert(boarKey(boars.value(0).toString(), boars.value(1).toString()),
                        boars.value(2));
     QSqlQuery sows = Sql::exec(
-        QStringLiteral("SELECT chovatel_chov, prasnica_farma, datum_vyradenia FROM tpraspev "
-                       "WHERE cislo_farmy = ? AND (chovatel_chov, prasnica_farma) IN "
-                       "(SELECT Chovatel_chov, Prasnica_farma FROM davka_ins)"),
+        QStringLiteral(
+            "SELECT chovatel_chov, prasnica_farma, datum_vyradenia, datum_narodenia FROM tpraspev "
+            "WHERE cislo_farmy = ? AND (chovatel_chov, prasnica_farma) IN "
+            "(SELECT Chovatel_chov, Prasnica_farma FROM davka_ins)"),
         {farm});
-    while (sows.next())
-        d.sows.insert(SowHistory::key(sows.value(0).toString(), sows.value(1).toString()),
-                      sows.value(2));
+    while (sows.next()) {
+        const QString key = SowHistory::key(sows.value(0).toString(), sows.value(1).toString());
+        d.sows.insert(key, sows.value(2));
+        const QDate born = DateText::given(sows.value(3).toDate());
+        if (born.isValid())
+            d.births.insert(key, born);
+    }
     d.histories = SowHistory::readForBatch(farm, QStringLiteral("davka_ins"));
     QSqlQuery methods = Sql::exec(QStringLiteral("SELECT Kod_pripustenia FROM csposprip"));
     while (methods.next())

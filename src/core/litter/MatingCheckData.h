@@ -16,6 +16,8 @@ struct MatingCheckData {
     QHash<QString, QVariant> boars;
     // Culling dates (NULL when not culled) of the farm's sows, by SowHistory::key.
     QHash<QString, QVariant> sows;
+    // Birth dates of the farm's sows that have one, by SowHistory::key.
+    QHash<QString, QDate> births;
     QHash<QString, QList<SowEvent>> histories;
     QSet<QString> methods;
     // The batch's rows of each sow, in table order.

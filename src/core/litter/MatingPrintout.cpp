@@ -27,7 +27,12 @@ DayPrintout day() {
              "linia_kanca", "register_kanca", "datum_vytvorenia", "DI"},
             Notice::error(QString::fromUtf8("Opis vstupných údajov dávky"),
                           QString::fromUtf8("Nie sú dáta Oš3 - pripúšťanie s uvedeným dátumom "
-                                            "aktualizácie !"))};
+                                            "aktualizácie !")),
+            [](ReportData& data) {
+                DayPrintout::addDateOfParts(
+                    data, QStringLiteral("datumprip"), QStringLiteral("datumprip_den"),
+                    QStringLiteral("datumprip_mes"), QStringLiteral("datumprip_rok"));
+            }};
 }
 
 } // namespace herd::MatingPrintout

@@ -24,13 +24,47 @@ const QString teatsCol = QStringLiteral("Cecky");
 const QString unfilledEar = QStringLiteral("0000000");
 const QString unfilledCategory = QStringLiteral("0");
 
+QList<CellRule> makeRules() {
+    using K = CellRule::Kind;
+    return {
+        {earCol,
+         K::Code,
+         Width::EarNumber,
+         0,
+         0,
+         u("Nekorektne uvedené ušné číslo !"),
+         {"tpotpoh.usne_cislo"}},
+        {categoryCol,
+         K::Code,
+         1,
+         0,
+         9,
+         u("Nekorektne uvedená kategória - 3,4,6,7,9 !"),
+         {"tpotpoh.kod_kategorie", "tanimal.kod_kategorie"}},
+        {teatsCol, K::Code, 2, 0, 0, u("Nekorektne uvedený počet cecok !"), {"tpotpoh.cecky"}},
+        {QStringLiteral("Kod_VyrVU"),
+         K::Code,
+         2,
+         0,
+         0,
+         u("Nekorektne uvedený kód vyradenia !"),
+         {"tpotpoh.kod_vyrVU"}},
+    };
+}
+
 } // namespace
+
+const QList<CellRule>& OffspringBatch::cellRules() {
+    static const QList<CellRule> rules = makeRules();
+    return rules;
+}
 
 OffspringBatch::OffspringBatch()
     : m_table("davka_pot", "davka_pot_ID",
               {QStringLiteral("Chovatel_chov"), QStringLiteral("Prasnica_farma"),
                QStringLiteral("Datum_oprasenia"), earCol, categoryCol, teatsCol,
-               QStringLiteral("Kod_VyrVU")})
+               QStringLiteral("Kod_VyrVU")},
+              cellRules())
     , m_texts(BatchTexts::standard(u("selektované potomstvo"), editTitle())) {}
 
 BatchOutcome OffspringBatch::create(const FarmKeys& farm, const std::optional<ExtraLitter>& extra,

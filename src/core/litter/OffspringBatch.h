@@ -61,6 +61,8 @@ public:
 
     // The grid's typed columns, in Enter order.
     static QStringList columns();
+    // What each typed column may hold.
+    static const QList<CellRule>& cellRules();
     // DBGridUscColExit: an ear number is a whole number above 0 (padded to
     // 7), a category 3, 4, 6, 7 or 9; refused, they are reset to '0000000'
     // and '0'. Teats are up to two digits (padded); refused, they stay. A

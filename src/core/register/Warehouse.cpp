@@ -1,6 +1,7 @@
 #include "register/Warehouse.h"
 
 #include "common/DateText.h"
+#include "common/Plural.h"
 #include "db/Sql.h"
 #include "register/WarehouseTables.h"
 
@@ -38,9 +39,10 @@ int Warehouse::count(int type, const QDate& from, const QDate& to) {
 }
 
 QString Warehouse::deleteQuestion(int type, const QDate& from, const QDate& to, int count) {
-    return QStringLiteral("Zrušiť %1 dokladov „%2“ všetkých fariem vytvorených od %3 do %4 ?\n"
+    return QStringLiteral("Zrušiť %1 „%2“ všetkých fariem vytvorených od %3 do %4 ?\n"
                           "Zrušené doklady sa nedajú obnoviť.")
-        .arg(count)
+        .arg(Plural::count(count, QStringLiteral("doklad"), QStringLiteral("doklady"),
+                           QStringLiteral("dokladov")))
         .arg(table(type).caption.simplified(), DateText::dotted(from), DateText::dotted(to));
 }
 

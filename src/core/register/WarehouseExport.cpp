@@ -53,6 +53,9 @@ int WarehouseExport::writeTable(int exportIndex, const QDate& from, const QDate&
                                               "datum_vytvorenia <= ? ORDER BY %2")
                                    .arg(QLatin1String(table.table), QLatin1String(table.key)),
                                {from, to});
+    // A table with no rows in the period writes no file, whatever its columns.
+    if (!rows.next())
+        return 0;
     QHash<QString, int> columns; // column names match without regard to case
     const QSqlRecord record = rows.record();
     for (int i = 0; i < record.count(); ++i)
@@ -70,6 +73,7 @@ int WarehouseExport::writeTable(int exportIndex, const QDate& from, const QDate&
         }
         positions.append(*it);
     }
+    const int keyPosition = columns.value(QString::fromLatin1(table.key).toLower(), -1);
 
     XmlLines xml;
     xml.open(0, QStringLiteral("ROZA"));
@@ -78,22 +82,30 @@ int WarehouseExport::writeTable(int exportIndex, const QDate& from, const QDate&
     xml.element(2, QStringLiteral("DATUM"), DateText::dotted(today));
     xml.open(2, QStringLiteral("DATA"));
     int count = 0;
-    while (rows.next()) {
+    do {
         xml.open(4, QStringLiteral("RIADOK"));
         for (qsizetype i = 0; i < table.fields.size(); ++i) {
             const QLatin1StringView element(table.fields[i].element);
-            if (positions[i] < 0)
-                xml.field(6, element, u" ");
-            else
-                xml.field(6, element, rows.value(positions[i]).toString());
+            const bool written = positions[i] < 0
+                                     ? xml.field(6, element, u" ")
+                                     : xml.field(6, element, rows.value(positions[i]).toString());
+            if (!written) {
+                // Nothing ill-formed is shipped: the file is not written.
+                *error = QStringLiteral("tabuľka %1, riadok %2 (%3 = %4), stĺpec %5: "
+                                        "nepovolený riadiaci znak")
+                             .arg(QLatin1String(table.table))
+                             .arg(count + 1)
+                             .arg(QLatin1String(table.key),
+                                  keyPosition < 0 ? QString() : rows.value(keyPosition).toString(),
+                                  QLatin1String(table.fields[i].column));
+                return 0;
+            }
         }
         xml.close(4, QStringLiteral("RIADOK"));
         // The first row's size foretells the file's: room for all at once.
         if (++count == 1 && rows.size() > 1)
             xml.reserve(xml.bytes().size() * qsizetype(rows.size()) * 11 / 10);
-    }
-    if (count == 0)
-        return 0;
+    } while (rows.next());
     xml.close(2, QStringLiteral("DATA"));
     xml.element(2, QStringLiteral("KONIEC"), QStringLiteral("*"));
     xml.close(0, QStringLiteral("ROZA"));
@@ -101,8 +113,10 @@ int WarehouseExport::writeTable(int exportIndex, const QDate& from, const QDate&
     return error->isEmpty() ? count : 0;
 }
 
-WarehouseExport::Result WarehouseExport::run(const Config& config, const QDate& from,
-                                             const QDate& to, const Progress& progress) {
+WarehouseExport::Result
+WarehouseExport::run(const Config& config, const QDate& from, const QDate& to,
+                     const Progress& progress,
+                     const std::function<void(const QString&)>& typeWritten) {
     Result result;
     if (const auto refusal = checkPeriod(from, to)) {
         result.notices.append(*refusal);
@@ -122,6 +136,8 @@ WarehouseExport::Result WarehouseExport::run(const Config& config, const QDate& 
             if (!error.isEmpty()) {
                 removeExportFiles(folder, false);
                 result.typeLines.append(table.typeLine);
+                if (typeWritten)
+                    typeWritten(table.typeLine);
                 result.writtenFiles.clear();
                 result.notices.append(Notice::error(title(), table.errorPrefix + error));
                 report(progress, 0, 0);
@@ -130,6 +146,8 @@ WarehouseExport::Result WarehouseExport::run(const Config& config, const QDate& 
             if (rows > 0) {
                 result.writtenFiles.append(table.fileName);
                 result.typeLines.append(table.typeLine);
+                if (typeWritten)
+                    typeWritten(table.typeLine);
                 result.notices.append(Notice::information(title(), table.confirmation));
             }
             report(progress, tables, i + 1);

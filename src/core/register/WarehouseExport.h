@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace herd {
@@ -31,8 +32,11 @@ public:
     // A table whose file cannot be written stops the export: nothing is packed
     // and the files written so far are removed. After a successful packing the
     // XML files are removed; a failed packing leaves them in place.
+    // typeWritten gets each line of the box of written types as soon as its
+    // table is written.
     static Result run(const Config& config, const QDate& from, const QDate& to,
-                      const Progress& progress = {});
+                      const Progress& progress = {},
+                      const std::function<void(const QString&)>& typeWritten = {});
 
     // Writes one table's rows of the period as XML into the file; returns the
     // number of rows. Throws SqlError on a database failure; a file error is

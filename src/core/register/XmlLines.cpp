@@ -35,8 +35,11 @@ bool appendAscii(Line& line, QStringView value) {
         case u'>':
             line.append("&gt;", 4);
             break;
+        case u'\r':
+            line.append("&#13;", 5);
+            break;
         default:
-            if (c.unicode() >= 0x80) {
+            if (c.unicode() >= 0x80 || (c.unicode() < 0x20 && c != u'\t' && c != u'\n')) {
                 line.resize(start);
                 return false;
             }
@@ -66,12 +69,30 @@ void XmlLines::close(int indent, const QString& name) {
     line(indent, QStringLiteral("</") + name + QLatin1Char('>'));
 }
 
-void XmlLines::element(int indent, const QString& name, const QString& value) {
+bool XmlLines::element(int indent, const QString& name, const QString& value) {
     const QByteArray tag = name.toUtf8();
-    field(indent, QLatin1StringView(tag), value);
+    return field(indent, QLatin1StringView(tag), value);
 }
 
-void XmlLines::field(int indent, QLatin1StringView name, QStringView value) {
+qsizetype XmlLines::forbidden(QStringView value) {
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char16_t c = value[i].unicode();
+        if (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r')
+            return i;
+        if (c == 0xFFFE || c == 0xFFFF)
+            return i;
+        if (QChar::isHighSurrogate(c)) {
+            if (i + 1 >= value.size() || !value[i + 1].isLowSurrogate())
+                return i;
+            ++i;
+        } else if (QChar::isLowSurrogate(c)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool XmlLines::field(int indent, QLatin1StringView name, QStringView value) {
     // The line is put together in a buffer on the stack and appended at
     // once: a file holds a line per value, and building each as a text, or
     // appending it piece by piece, cost most of the export's time.
@@ -81,6 +102,8 @@ void XmlLines::field(int indent, QLatin1StringView name, QStringView value) {
     line.append(name.data(), name.size());
     line.append('>');
     if (!appendAscii(line, value)) {
+        if (forbidden(value) >= 0)
+            return false;
         const QByteArray utf8 = escape(value.toString()).toUtf8();
         line.append(utf8.constData(), utf8.size());
     }
@@ -88,16 +111,18 @@ void XmlLines::field(int indent, QLatin1StringView name, QStringView value) {
     line.append(name.data(), name.size());
     line.append(">\r\n", 3);
     m_bytes.append(line.constData(), line.size());
+    return true;
 }
 
 QString XmlLines::escape(const QString& value) {
     if (!value.contains(QLatin1Char('&')) && !value.contains(QLatin1Char('<')) &&
-        !value.contains(QLatin1Char('>')))
+        !value.contains(QLatin1Char('>')) && !value.contains(QLatin1Char('\r')))
         return value;
     QString text = value;
     text.replace(QLatin1Char('&'), QStringLiteral("&amp;"));
     text.replace(QLatin1Char('<'), QStringLiteral("&lt;"));
     text.replace(QLatin1Char('>'), QStringLiteral("&gt;"));
+    text.replace(QLatin1Char('\r'), QStringLiteral("&#13;"));
     return text;
 }
 

@@ -20,6 +20,10 @@ struct ReportColumn {
     QString format;
     // Added by the caller at run time (quick selection), not by the project.
     bool runtime = false;
+    // Repeated at the left of every page when the columns continue on a
+    // following page (the animal's number, say). A report without key columns
+    // repeats its first column.
+    bool key = false;
 };
 
 } // namespace herd

@@ -16,4 +16,26 @@ void ReportDefinition::addRuntimeColumn(const QString& headerText, const QString
     columns.append(column);
 }
 
+void ReportDefinition::followData(const ReportData& data) {
+    QList<ReportColumn> followed;
+    for (const ReportField& field : data.fields) {
+        ReportColumn column;
+        for (const ReportColumn& own : std::as_const(columns))
+            if (own.field.compare(field.name, Qt::CaseInsensitive) == 0)
+                column = own;
+        column.field = field.name;
+        column.caption = field.label;
+        followed.append(column);
+    }
+    columns = followed;
+}
+
+void ReportDefinition::printAsList(const ReportData& data, const QString& listTitle) {
+    followData(data);
+    if (!listTitle.trimmed().isEmpty()) {
+        subtitle = title;
+        title = listTitle;
+    }
+}
+
 } // namespace herd

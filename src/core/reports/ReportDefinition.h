@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/ReportColumn.h"
+#include "reports/ReportData.h"
 
 #include <QList>
 #include <QPageLayout>
@@ -31,6 +32,9 @@ struct ReportDefinition {
     QString groupCaption;
     // Fields summed per group and for the whole report.
     QStringList totals;
+    // The smallest size (points) the data font may shrink to before text
+    // columns wrap and columns continue on a following page.
+    double minFontSize = 6;
     // Page header and footer, left / centre / right.
     QString headerLeft, headerCenter, headerRight;
     QString footerLeft, footerCenter, footerRight;
@@ -39,6 +43,13 @@ struct ReportDefinition {
     // the previous print and adds one per field with a proportional width.
     void removeRuntimeColumns();
     void addRuntimeColumn(const QString& headerText, const QString& field, double proportion);
+    // A list printed as its grid shows it: the data set's fields in its order
+    // under its captions; the layout's width, format, alignment and key of a
+    // field it names are kept.
+    void followData(const ReportData& data);
+    // A list as its grid shows it (followData), titled with the list's name;
+    // the report's own title becomes its subtitle.
+    void printAsList(const ReportData& data, const QString& listTitle);
 };
 
 } // namespace herd

@@ -1,6 +1,8 @@
 #include "reports/ReportEngine.h"
 
 #include "common/DateText.h"
+#include "db/Sql.h"
+#include "db/SqlError.h"
 #include "reports/ReportError.h"
 #include "reports/ReportLayout.h"
 #include "reports/ReportRenderer.h"
@@ -9,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPdfWriter>
+#include <QSqlQuery>
 
 namespace herd {
 
@@ -34,8 +37,45 @@ ReportDefinition& ReportEngine::report(const QString& name) {
     return *definition;
 }
 
+namespace {
+
+// "Farma 900001 – Horné Košariská"; the number alone when the farm has no name.
+QString farmHeader(const QString& farm, const QString& name) {
+    return name.trimmed().isEmpty() ? QStringLiteral("Farma ") + farm
+                                    : QStringLiteral("Farma %1 – %2").arg(farm, name.trimmed());
+}
+
+// The farm a header names, by number or (empty) the current farm; nothing
+// when it cannot be read: the print goes on without it.
+std::optional<std::pair<QString, QString>> farmRow(const QString& farm) {
+    try {
+        QSqlQuery q = farm.isEmpty()
+                          ? Sql::exec(QStringLiteral("SELECT cislo_farmy, Nazov_farmy FROM tfarmy "
+                                                     "WHERE aktualna = 1 ORDER BY cislo_farmy"))
+                          : Sql::exec(QStringLiteral("SELECT cislo_farmy, Nazov_farmy FROM tfarmy "
+                                                     "WHERE cislo_farmy = ?"),
+                                      {farm});
+        if (q.next())
+            return std::make_pair(q.value(0).toString(), q.value(1).toString());
+    } catch (const SqlError&) {
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void ReportEngine::setFarm(const QString& farm) {
+    const auto row = farmRow(farm);
+    setParameter(QStringLiteral("Farma"), farmHeader(farm, row ? row->second : QString()));
+}
+
 QHash<QString, QString> ReportEngine::values() const {
     QHash<QString, QString> values = m_parameters;
+    if (!values.contains(QStringLiteral("Farma"))) {
+        // A caller that names no farm prints under the current one.
+        if (const auto row = farmRow(QString()))
+            values.insert(QStringLiteral("Farma"), farmHeader(row->first, row->second));
+    }
     if (!values.contains(QStringLiteral("Datum")))
         values.insert(QStringLiteral("Datum"), DateText::dotted(QDate::currentDate()));
     return values;

@@ -36,6 +36,10 @@ public:
     // Loads the project unless loaded already.
     const ReportProject& open();
     void setParameter(const QString& name, const QString& text);
+    // Names the farm in the page header: the parameter Farma becomes
+    // "Farma 900001 – Horné Košariská" (the number alone when the farm has no
+    // name or cannot be read).
+    void setFarm(const QString& farm);
     QString parameter(const QString& name) const { return m_parameters.value(name); }
 
     // The report's layout, for the quick selection's run-time columns.
@@ -53,7 +57,8 @@ public:
     // What the user is told after saving a report as PDF.
     static Notice savedNotice(const QString& path);
 
-    // The parameters with the built-in values (Datum = the day of printing).
+    // The parameters with the built-in values (Datum = the day of printing;
+    // Farma = the current farm when the caller named none).
     QHash<QString, QString> values() const;
 
     // The page layout a report starts from: A4, its orientation, 12 mm margins.

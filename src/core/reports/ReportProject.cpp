@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace herd {
 
@@ -36,6 +37,7 @@ ReportColumn columnOf(const QJsonObject& o) {
     c.alignmentGiven = o.contains(QLatin1String("align"));
     c.alignment = alignmentOf(text(o, "align"));
     c.format = text(o, "format");
+    c.key = o.value(QLatin1String("key")).toBool(false);
     return c;
 }
 
@@ -71,6 +73,7 @@ ReportDefinition reportOf(const QJsonObject& o, const QJsonObject& project) {
     d.groupCaption = text(o, "groupCaption", QStringLiteral("{value}"));
     for (const QJsonValue& v : o.value(QLatin1String("totals")).toArray())
         d.totals.append(v.toString());
+    d.minFontSize = std::clamp(o.value(QLatin1String("minFontSize")).toDouble(6), 4.0, 8.0);
     readFrame(o, project, d);
     return d;
 }

@@ -60,14 +60,16 @@ int ReportRenderer::render(QPagedPaintDevice* device, int fromPage, int toPage) 
 
 void ReportRenderer::paintPage(const Context& cx, int page) const {
     paintFrame(cx, page);
+    const ReportPage& sheet = cx.layout.pages()[page];
     double y = cx.layout.headerHeight;
-    if (page == 0) {
+    if (sheet.block == 0) {
         paintTitle(cx);
         y += cx.layout.titleHeight;
     }
-    paintColumnHeader(cx, y);
-    for (const ReportItem& item : cx.layout.pages()[page].items)
-        paintItem(cx, item);
+    const QList<int>& columns = cx.layout.panels[sheet.panel];
+    paintColumnHeader(cx, columns, y);
+    for (const ReportItem& item : sheet.items)
+        paintItem(cx, columns, item);
 }
 
 void ReportRenderer::paintFrame(const Context& cx, int page) const {
@@ -115,7 +117,8 @@ void ReportRenderer::paintTitle(const Context& cx) const {
     }
 }
 
-void ReportRenderer::paintColumnHeader(const Context& cx, double y) const {
+void ReportRenderer::paintColumnHeader(const Context& cx, const QList<int>& columns,
+                                       double y) const {
     QPainter& p = cx.painter;
     const ReportLayout& l = cx.layout;
     const double height = l.columnHeaderHeight;
@@ -124,16 +127,17 @@ void ReportRenderer::paintColumnHeader(const Context& cx, double y) const {
     p.drawLine(QPointF(0, y), QPointF(l.pageWidth, y));
     p.drawLine(QPointF(0, y + height), QPointF(l.pageWidth, y + height));
     p.setPen(Qt::black);
-    p.setFont(cx.style.bold);
+    p.setFont(l.bold);
     const double pad = l.cellPadding;
-    for (int c = 0; c < cx.table.columns().size(); ++c) {
+    for (int c : columns) {
         const PrintedColumn& column = cx.table.columns()[c];
         const QRectF cell(l.columnX[c] + pad, y, l.columnWidth[c] - 2 * pad, height);
         p.drawText(cell, column.alignment | Qt::AlignVCenter | Qt::TextWordWrap, column.caption);
     }
 }
 
-void ReportRenderer::paintItem(const Context& cx, const ReportItem& item) const {
+void ReportRenderer::paintItem(const Context& cx, const QList<int>& columns,
+                               const ReportItem& item) const {
     QPainter& p = cx.painter;
     const ReportLayout& l = cx.layout;
     const double pad = l.cellPadding;
@@ -143,13 +147,15 @@ void ReportRenderer::paintItem(const Context& cx, const ReportItem& item) const 
     case ReportItem::Kind::Row: {
         if (item.row % 2 == 1)
             p.fillRect(band, stripeFill);
-        p.setFont(cx.style.body);
-        for (int c = 0; c < cx.table.columns().size(); ++c) {
-            const QRectF cell(l.columnX[c] + pad, item.y + cx.style.mm(0.6),
-                              l.columnWidth[c] - 2 * pad, item.height);
+        p.setFont(l.body);
+        for (int c : columns) {
+            // A part of a row taller than a page shows its lines from `offset`.
+            const QRectF clip(l.columnX[c], item.y, l.columnWidth[c], item.height);
+            const QRectF text(l.columnX[c] + pad, item.y + l.rowTopPadding() - item.offset,
+                              l.columnWidth[c] - 2 * pad, item.offset + item.height + l.pageHeight);
             p.save();
-            p.setClipRect(cell);
-            p.drawText(cell, cx.table.columns()[c].alignment | Qt::AlignTop | Qt::TextWordWrap,
+            p.setClipRect(clip);
+            p.drawText(text, cx.table.columns()[c].alignment | Qt::AlignTop | l.wrapFlags[c],
                        cx.table.cellText(item.row, c));
             p.restore();
         }
@@ -157,7 +163,7 @@ void ReportRenderer::paintItem(const Context& cx, const ReportItem& item) const 
     }
     case ReportItem::Kind::Group:
         p.fillRect(band.adjusted(0, cx.style.mm(0.5), 0, 0), groupFill);
-        p.setFont(cx.style.bold);
+        p.setFont(l.bold);
         p.drawText(band.adjusted(pad, cx.style.mm(0.5), -pad, 0), Qt::AlignLeft | Qt::AlignVCenter,
                    item.text);
         break;
@@ -167,9 +173,10 @@ void ReportRenderer::paintItem(const Context& cx, const ReportItem& item) const 
         p.setPen(QPen(ruleColor, cx.style.mm(weight)));
         p.drawLine(band.topLeft(), band.topRight());
         p.setPen(Qt::black);
-        p.setFont(cx.style.bold);
+        p.setFont(l.bold);
         bool labelled = false;
-        for (int c = 0; c < item.sums.size(); ++c) {
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            const int c = columns[i];
             const QRectF cell(l.columnX[c] + pad, item.y, l.columnWidth[c] - 2 * pad, item.height);
             if (!std::isnan(item.sums[c])) {
                 const PrintedColumn& column = cx.table.columns()[c];
@@ -178,8 +185,9 @@ void ReportRenderer::paintItem(const Context& cx, const ReportItem& item) const 
             } else if (!labelled) {
                 // The label may run on over the following columns that carry no sum.
                 int last = c;
-                while (last + 1 < item.sums.size() && std::isnan(item.sums[last + 1]))
-                    ++last;
+                for (qsizetype j = i + 1; j < columns.size() && std::isnan(item.sums[columns[j]]);
+                     ++j)
+                    last = columns[j];
                 const double right = l.columnX[last] + l.columnWidth[last] - pad;
                 p.drawText(QRectF(cell.left(), item.y, right - cell.left(), item.height),
                            Qt::AlignLeft | Qt::AlignVCenter, item.text);
@@ -189,7 +197,7 @@ void ReportRenderer::paintItem(const Context& cx, const ReportItem& item) const 
         break;
     }
     case ReportItem::Kind::Count:
-        p.setFont(cx.style.body);
+        p.setFont(l.body);
         p.drawText(band.adjusted(pad, 0, -pad, 0), Qt::AlignLeft | Qt::AlignBottom, item.text);
         break;
     }

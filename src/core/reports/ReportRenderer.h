@@ -34,8 +34,8 @@ private:
     void paintPage(const Context& cx, int page) const;
     void paintFrame(const Context& cx, int page) const;
     void paintTitle(const Context& cx) const;
-    void paintColumnHeader(const Context& cx, double y) const;
-    void paintItem(const Context& cx, const ReportItem& item) const;
+    void paintColumnHeader(const Context& cx, const QList<int>& columns, double y) const;
+    void paintItem(const Context& cx, const QList<int>& columns, const ReportItem& item) const;
 
     const ReportDefinition& m_definition;
     const ReportData& m_data;

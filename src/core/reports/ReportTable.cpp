@@ -48,6 +48,8 @@ ReportTable::ReportTable(const ReportDefinition& definition, const ReportData& d
         p.format = c.format.isEmpty() ? fixedFormat(data.fields[field].decimals) : c.format;
         p.alignment =
             c.alignmentGiven || !isNumber(data.fields[field].type) ? c.alignment : Qt::AlignRight;
+        p.key = c.key;
+        p.text = isText(data.fields[field].type, p.format);
         m_columns.append(p);
     }
     if (m_columns.isEmpty())
@@ -66,6 +68,7 @@ void ReportTable::addGenericColumns() {
         p.weight = std::clamp<double>(double(longest), 4, 40);
         p.alignment = isNumber(m_data.fields[f].type) ? Qt::AlignRight : Qt::AlignLeft;
         p.format = fixedFormat(m_data.fields[f].decimals);
+        p.text = isText(m_data.fields[f].type, p.format);
         m_columns.append(p);
     }
 }
@@ -104,6 +107,11 @@ QString ReportTable::valueText(const QVariant& value, const QString& format) {
     if (type == QMetaType::Double || type == QMetaType::Float)
         return slovak().toString(value.toDouble(), 'f', QLocale::FloatingPointShortest);
     return value.toString();
+}
+
+bool ReportTable::isText(const QMetaType& type, const QString& format) {
+    return format.isEmpty() && !isNumber(type) && type.id() != QMetaType::QDate &&
+           type.id() != QMetaType::QDateTime && type.id() != QMetaType::QTime;
 }
 
 bool ReportTable::isNumber(const QMetaType& type) {

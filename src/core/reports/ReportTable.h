@@ -14,6 +14,8 @@ struct PrintedColumn {
     double weight = 1;
     Qt::Alignment alignment = Qt::AlignLeft;
     QString format;
+    bool key = false;  // repeated on every page the columns continue on
+    bool text = false; // words that may wrap (not a number, a date or a code format)
 };
 
 // The layout's columns matched against the caller's data set. Columns whose
@@ -30,6 +32,8 @@ public:
     // A value as the report writes it (dates dd.mm.yyyy, decimal comma).
     static QString valueText(const QVariant& value, const QString& format = {});
     static bool isNumber(const QMetaType& type);
+    // A column of words, which may wrap inside its cell.
+    static bool isText(const QMetaType& type, const QString& format);
 
 private:
     void addGenericColumns();

@@ -1,5 +1,6 @@
 #include "settings/VeterinaryPlan.h"
 
+#include "batch/CellRule.h"
 #include "db/Sql.h"
 
 namespace herd {
@@ -28,8 +29,10 @@ QList<PlannedAction> VeterinaryPlan::list() {
 }
 
 QList<VeterinaryPlan::Choice> VeterinaryPlan::housings() {
-    // One entry per housing name: the sections of one kind share it.
-    return choices(QStringLiteral("SELECT MIN(ustajnenie), nazov FROM cdruhustajnenia "
+    // One entry per housing kind, stored by its name: the sections of one
+    // kind share it, and a name means the same on every farm (a section
+    // code would not).
+    return choices(QStringLiteral("SELECT nazov, nazov FROM cdruhustajnenia "
                                   "GROUP BY nazov ORDER BY MIN(ustajnenie)"));
 }
 
@@ -42,6 +45,10 @@ std::optional<Notice> VeterinaryPlan::check(PlannedAction& action) {
     action.vaccine = action.vaccine.trimmed();
     if (action.name.isEmpty())
         return Notice::error(title(), QStringLiteral("Názov úkonu musí byť vyplnený !"));
+    if (CellRules::hasControl(action.name) || CellRules::hasControl(action.vaccine))
+        return Notice::error(title(),
+                             QStringLiteral("Názov úkonu ani vakcína nesmú obsahovať riadiace "
+                                            "znaky !"));
     if (action.day < 0 || action.day > 999)
         return Notice::error(title(), QStringLiteral("Deň aplikácie musí byť od 0 do 999 !"));
     return std::nullopt;

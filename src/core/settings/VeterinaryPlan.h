@@ -15,7 +15,7 @@ struct PlannedAction {
     int id = 0; // 0 for a new action
     QString name;
     QString vaccine;
-    QString housing; // ustajnenie
+    QString housing; // Ustajnenie: the housing kind's name ("Matečník")
     QString action;  // kod_akcie
     int day = 0;
 };
@@ -25,7 +25,7 @@ public:
     using Choice = QPair<QString, QString>; // stored value, shown name
 
     static QList<PlannedAction> list();
-    // The farm's housing kinds, one per name.
+    // The farm's housing kinds, one per name, stored by the name.
     static QList<Choice> housings();
     static QList<Choice> actions();
 
