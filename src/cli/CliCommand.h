@@ -40,6 +40,10 @@ int runList(const QStringList& args, const Options& options, Io& io);
 // --table T --columns a,b,c [--where C:OP:V …] [--or C:OP:V …] [--order C[:desc] …]":
 // the saved quick selections.
 int runSelection(const QStringList& args, Io& io);
+// Runs "measurement import [FILE]|duplicates [--delete]|processed|pair|attach|
+// cancel|document --pdf FILE|export [--dir DIR]": the own-performance
+// measurement's steps with the panel's messages; 1 when a step refuses.
+int runMeasurement(const QStringList& args, const Options& options, Io& io);
 // Runs "demo --farms N --sows M --years Y [--seed S]": generates herds.
 int runDemo(const QStringList& args, Io& io);
 

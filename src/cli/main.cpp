@@ -45,6 +45,11 @@ const char* usage =
     "  selection save NÁZOV --table TABUĽKA --columns a,b,c [--description POPIS]\n"
     "             [--where STĹPEC:OPERÁTOR:HODNOTA ...] [--order STĹPEC[:desc] ...]\n"
     "             uloží rýchly výber (selection --help vypíše podrobnosti)\n"
+    "  --farm ČÍSLO measurement import [SÚBOR]|duplicates [--delete]|processed|pair|attach|cancel\n"
+    "             prevedie súbor merania VÚ (predvolene vstupig/tevta50.txt), skontroluje,\n"
+    "             spáruje a pripojí dávku k meraniu, zruší meranie\n"
+    "  --farm ČÍSLO measurement document --pdf SÚBOR | export [--dir PRIEČINOK]\n"
+    "             vytlačí doklad merania do PDF, vytvorí súbor VSTULT<skupina>.xml\n"
     "  demo --farms N --sows M --years R [--seed S]\n"
     "             vytvorí N demonštračných fariem s M prasnicami a históriou R rokov\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
@@ -80,6 +85,8 @@ bool drawsReports(int argc, char** argv) {
     if (args.isEmpty())
         return false;
     return args.first() == QLatin1String("report") ||
+           (args.first() == QLatin1String("measurement") &&
+            args.value(1) == QLatin1String("document")) ||
            ((args.first() == QLatin1String("list") || args.first() == QLatin1String("selection")) &&
             args.contains(QLatin1String("--pdf")));
 }
@@ -126,6 +133,8 @@ int main(int argc, char** argv) {
         return cli::runSelection(args, io);
     if (command == QLatin1String("demo"))
         return cli::runDemo(args, io);
+    if (command == QLatin1String("measurement"))
+        return cli::runMeasurement(args, options, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;
     return 2;
 }

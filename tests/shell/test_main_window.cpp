@@ -1,6 +1,7 @@
 // The main window as its user drives it: modules, frames, connect and
 // disconnect, the start-up box and the exit.
 #include "ScriptedDialogs.h"
+#include "Shots.h"
 #include "TestDatabase.h"
 #include "db/Database.h"
 #include "db/Sql.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -207,6 +209,33 @@ private slots:
         QCOMPARE(m_window->content()->visibleFrame(), frame);
     }
 
+    void measurementNodesShowTheirTab_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tab");
+        QTest::newRow("processing") << "Spracovanie merania"
+                                    << "Meranie";
+        QTest::newRow("export") << "Export dát"
+                                << "Dáta";
+    }
+    void measurementNodesShowTheirTab() {
+        QFETCH(QString, text);
+        QFETCH(QString, tab);
+        chooseFarm();
+        m_window->show();
+        m_window->switchModule(Module::MeranieVU);
+        QTreeWidget* tree = m_window->treePane()->tree(TreePane::MerVU);
+        auto* farm = new QTreeWidgetItem(tree, {QStringLiteral("000001")});
+        tree->setCurrentItem(new QTreeWidgetItem(farm, {text}));
+        QCOMPARE(m_window->content()->visibleFrame(), QStringLiteral("FrameMerVU"));
+        auto* tabs = m_window->findChild<QTabWidget*>(QStringLiteral("PageControlMerVU"));
+        QStringList visible;
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->isTabVisible(i))
+                visible.append(tabs->tabText(i));
+        QCOMPARE(visible, QStringList{tab});
+        shoot(m_window.get(), QStringLiteral("i21-main-%1.png").arg(tab == "Meranie" ? 1 : 2));
+    }
+
     void exitDropsWorkViews() {
         for (const QString& view : {QStringLiteral("wkan_vrh"), QStringLiteral("Praspoh_VIEW")})
             Sql::exec(QStringLiteral("CREATE OR REPLACE VIEW ") + view +
@@ -351,10 +380,6 @@ private slots:
             << int(Module::Bonitacie) << "Bonitácie prasníc" << 0 << true << "";
         QTest::newRow("boar bonitation")
             << int(Module::Bonitacie) << "Bonitácie kancov" << 0 << true << "";
-        QTest::newRow("measurement")
-            << int(Module::MeranieVU) << "Spracovanie merania" << 0 << true << "";
-        QTest::newRow("measurement export")
-            << int(Module::MeranieVU) << "Export dát" << 0 << true << "";
     }
     void unbuiltNodesSaySo() {
         QFETCH(int, module);

@@ -10,6 +10,7 @@
 #include "litter/FrameNahlPrip.h"
 #include "litter/FrameNahlVrhu.h"
 #include "litter/FrameSelPotomstva.h"
+#include "measurement/FrameMerVU.h"
 #include "register/WarehouseWindow.h"
 #include "reports/FormRychleVybery.h"
 #include "settings/BoarLinesWindow.h"
@@ -143,6 +144,8 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_content->setFrame(QStringLiteral("FrameNahlVrhu"), m_litters);
     m_offspring = new FrameSelPotomstva(m_state, m_status->progress());
     m_content->setFrame(QStringLiteral("FrameSelPotomstva"), m_offspring);
+    m_measurement = new FrameMerVU(message);
+    m_content->setFrame(QStringLiteral("FrameMerVU"), m_measurement);
 
     buildMenus();
     buildToolBar();

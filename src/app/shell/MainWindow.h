@@ -14,6 +14,7 @@ class FarmWindow;
 class FrameNahlPrip;
 class FrameNahlVrhu;
 class FrameSelPotomstva;
+class FrameMerVU;
 class FormAktPrasnica;
 class HandbookWindow;
 class WarehouseWindow;
@@ -98,6 +99,7 @@ private:
     FrameNahlPrip* m_matings = nullptr;
     FrameNahlVrhu* m_litters = nullptr;
     FrameSelPotomstva* m_offspring = nullptr;
+    FrameMerVU* m_measurement = nullptr;
     QHash<Module, QAction*> m_moduleActions;
     HandbookWindow* m_handbook = nullptr;
     WarehouseWindow* m_warehouse = nullptr;

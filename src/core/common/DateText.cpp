@@ -62,6 +62,9 @@ QString yy(const QDate& date) {
 QString dotted(const QDate& date) {
     return formatted(date, QStringLiteral("dd.MM.yyyy"), {});
 }
+QString dottedShort(const QDate& date) {
+    return formatted(date, QStringLiteral("dd.MM.yy"), {});
+}
 
 QDate parse(const QString& text) {
     const QString t = text.trimmed();

@@ -33,6 +33,8 @@ QString dd(const QDate& date);
 QString yy(const QDate& date);
 // "dd.mm.yyyy" for the user; an invalid date gives an empty text.
 QString dotted(const QDate& date);
+// "dd.mm.yy" (the measurement's XML); an invalid date gives an empty text.
+QString dottedShort(const QDate& date);
 
 // Reads "yyyy-mm-dd" or "dd.mm.yyyy"; anything else gives an invalid date.
 QDate parse(const QString& text);

@@ -1,0 +1,116 @@
+-- Own-performance measurement: the batch read from the measuring service's
+-- delivery file (os53a, with its own key so that rows can be told apart),
+-- the measurement accumulated from attached batches (os53) and the scratch
+-- table of the attach (t_os53), all with the same 31 columns. Readings are
+-- DECIMAL so that 1.3 stays 1.3 (times ten is 13, never 12); medz is VARCHAR
+-- because a CHAR column would lose its two blanks.
+CREATE TABLE IF NOT EXISTS os53a (
+    OS53A_ID INT AUTO_INCREMENT PRIMARY KEY,
+    podnik CHAR(2) NULL,
+    okres CHAR(2) NULL,
+    zavod CHAR(3) NULL,
+    chov CHAR(2) NULL,
+    mersk CHAR(2) NULL,
+    dmer DATE NULL,
+    sthybr CHAR(8) NULL,
+    porc CHAR(3) NULL,
+    uscisl CHAR(7) NULL,
+    pohl CHAR(1) NULL,
+    dnar DATE NULL,
+    linot CHAR(4) NULL,
+    regot CHAR(5) NULL,
+    matka CHAR(5) NULL,
+    chlin CHAR(2) NULL,
+    linsk CHAR(2) NULL,
+    hmotn DECIMAL(5,1) NULL,
+    sl1 DECIMAL(4,1) NULL,
+    sl2 DECIMAL(4,1) NULL,
+    sl3 DECIMAL(4,1) NULL,
+    ph DECIMAL(4,2) NULL,
+    hal CHAR(1) NULL,
+    pig1 DECIMAL(4,1) NULL,
+    pig2 DECIMAL(4,1) NULL,
+    pigsv DECIMAL(4,1) NULL,
+    hmc DECIMAL(4,1) NULL,
+    elvod DECIMAL(4,1) NULL,
+    strvyr CHAR(2) NULL,
+    dpre DATE NULL,
+    medz VARCHAR(2) NULL,
+    inf CHAR(2) NULL,
+    KEY ix_os53a_animal (podnik, okres, zavod, matka, dnar, uscisl)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_slovak_ci;
+
+CREATE TABLE IF NOT EXISTS os53 (
+    podnik CHAR(2) NULL,
+    okres CHAR(2) NULL,
+    zavod CHAR(3) NULL,
+    chov CHAR(2) NULL,
+    mersk CHAR(2) NULL,
+    dmer DATE NULL,
+    sthybr CHAR(8) NULL,
+    porc CHAR(3) NULL,
+    uscisl CHAR(7) NULL,
+    pohl CHAR(1) NULL,
+    dnar DATE NULL,
+    linot CHAR(4) NULL,
+    regot CHAR(5) NULL,
+    matka CHAR(5) NULL,
+    chlin CHAR(2) NULL,
+    linsk CHAR(2) NULL,
+    hmotn DECIMAL(5,1) NULL,
+    sl1 DECIMAL(4,1) NULL,
+    sl2 DECIMAL(4,1) NULL,
+    sl3 DECIMAL(4,1) NULL,
+    ph DECIMAL(4,2) NULL,
+    hal CHAR(1) NULL,
+    pig1 DECIMAL(4,1) NULL,
+    pig2 DECIMAL(4,1) NULL,
+    pigsv DECIMAL(4,1) NULL,
+    hmc DECIMAL(4,1) NULL,
+    elvod DECIMAL(4,1) NULL,
+    strvyr CHAR(2) NULL,
+    dpre DATE NULL,
+    medz VARCHAR(2) NULL,
+    inf CHAR(2) NULL,
+    KEY ix_os53_animal (podnik, okres, zavod, chov, matka, dnar, uscisl)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_slovak_ci;
+
+CREATE TABLE IF NOT EXISTS t_os53 (
+    podnik CHAR(2) NULL,
+    okres CHAR(2) NULL,
+    zavod CHAR(3) NULL,
+    chov CHAR(2) NULL,
+    mersk CHAR(2) NULL,
+    dmer DATE NULL,
+    sthybr CHAR(8) NULL,
+    porc CHAR(3) NULL,
+    uscisl CHAR(7) NULL,
+    pohl CHAR(1) NULL,
+    dnar DATE NULL,
+    linot CHAR(4) NULL,
+    regot CHAR(5) NULL,
+    matka CHAR(5) NULL,
+    chlin CHAR(2) NULL,
+    linsk CHAR(2) NULL,
+    hmotn DECIMAL(5,1) NULL,
+    sl1 DECIMAL(4,1) NULL,
+    sl2 DECIMAL(4,1) NULL,
+    sl3 DECIMAL(4,1) NULL,
+    ph DECIMAL(4,2) NULL,
+    hal CHAR(1) NULL,
+    pig1 DECIMAL(4,1) NULL,
+    pig2 DECIMAL(4,1) NULL,
+    pigsv DECIMAL(4,1) NULL,
+    hmc DECIMAL(4,1) NULL,
+    elvod DECIMAL(4,1) NULL,
+    strvyr CHAR(2) NULL,
+    dpre DATE NULL,
+    medz VARCHAR(2) NULL,
+    inf CHAR(2) NULL
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_slovak_ci;
+
+-- Pairing finds a measured animal's litter and offspring record by the dam
+-- and the date of birth, across farms (the delivery file names the herd by
+-- region, district and plant, not by farm number).
+CREATE INDEX IF NOT EXISTS ix_tpotpev_dam ON tpotpev (prasnica_farma, datum_oprasenia);
+CREATE INDEX IF NOT EXISTS ix_tpotpoh_dam ON tpotpoh (prasnica_farma, datum_oprasenia, usne_cislo);
