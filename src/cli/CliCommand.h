@@ -38,6 +38,10 @@ int runSow(const QStringList& args, const Options& options, Io& io);
 // Runs "list NAME [--code CODE] [--xlsx FILE] [--pdf FILE]" for the farm of
 // --farm: any list of the herd panels (HerdLists::all), and "list --help".
 int runList(const QStringList& args, const Options& options, Io& io);
+// Runs "selection list|show NAME|run NAME [--xlsx F] [--pdf F] [--csv F]|save NAME
+// --table T --columns a,b,c [--where C:OP:V …] [--or C:OP:V …] [--order C[:desc] …]":
+// the saved quick selections.
+int runSelection(const QStringList& args, Io& io);
 // Runs "measurement import [FILE]|duplicates [--delete]|processed|pair|attach|
 // cancel|document --pdf FILE|export [--dir DIR]": the own-performance
 // measurement's steps with the panel's messages; 1 when a step refuses.

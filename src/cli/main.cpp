@@ -42,6 +42,11 @@ const char* usage =
     "  --farm ČÍSLO list NÁZOV [--code KÓD] [--xlsx SÚBOR] [--pdf SÚBOR]\n"
     "             vypíše zoznam panelu ošípaných (prasnice, prasničky, potomstvo, výkrm),\n"
     "             uloží ho do zošita alebo do PDF; názvy vypíše: list --help\n"
+    "  selection list | show NÁZOV | run NÁZOV [--xlsx SÚBOR] [--pdf SÚBOR] [--csv SÚBOR]\n"
+    "             vypíše uložené rýchle výbery, výber s jeho príkazom, alebo výber vykoná\n"
+    "  selection save NÁZOV --table TABUĽKA --columns a,b,c [--description POPIS]\n"
+    "             [--where STĹPEC:OPERÁTOR:HODNOTA ...] [--order STĹPEC[:desc] ...]\n"
+    "             uloží rýchly výber (selection --help vypíše podrobnosti)\n"
     "  --farm ČÍSLO measurement import [SÚBOR]|duplicates [--delete]|processed|pair|attach|cancel\n"
     "             prevedie súbor merania VÚ (predvolene vstupig/tevta50.txt), skontroluje,\n"
     "             spáruje a pripojí dávku k meraniu, zruší meranie\n"
@@ -88,8 +93,8 @@ bool drawsReports(int argc, char** argv) {
     return args.first() == QLatin1String("report") ||
            (args.first() == QLatin1String("measurement") &&
             args.value(1) == QLatin1String("document")) ||
-           ((args.first() == QLatin1String("list") ||
-             args.first() == QLatin1String("bonitation")) &&
+           ((args.first() == QLatin1String("list") || args.first() == QLatin1String("bonitation") ||
+             args.first() == QLatin1String("selection")) &&
             args.contains(QLatin1String("--pdf")));
 }
 } // namespace
@@ -133,6 +138,8 @@ int main(int argc, char** argv) {
         return cli::runList(args, options, io);
     if (command == QLatin1String("bonitation"))
         return cli::runBonitation(args, options, io);
+    if (command == QLatin1String("selection"))
+        return cli::runSelection(args, io);
     if (command == QLatin1String("demo"))
         return cli::runDemo(args, io);
     if (command == QLatin1String("measurement"))

@@ -384,6 +384,9 @@ private slots:
 
     void savingRenamingAndDeleting() {
         const Selection s = sowSelection();
+        Selection typedCondition = s;
+        typedCondition.conditions = {
+            SelectionCondition::typed(QStringLiteral("1=1; DROP TABLE tpraspev"))};
         QCOMPARE(SavedSelections::save(QStringLiteral("Prvý"), {}, s).text,
                  QStringLiteral("Výber bol uložený."));
         QCOMPARE(SavedSelections::save(QStringLiteral("Druhý"), QStringLiteral("p"), s).text,
@@ -393,12 +396,14 @@ private slots:
             SavedSelections::save(QString(61, QLatin1Char('n')), {}, s).text,
             SavedSelections::save(QStringLiteral("prvý"), {}, s).text,
             SavedSelections::save(QStringLiteral("Tretí"), {}, Selection{}).text,
+            SavedSelections::save(QStringLiteral("Štvrtý"), {}, typedCondition).text,
         };
         QCOMPARE(refused, (QStringList{
                               "Nebol zadaný názov výberu.",
                               "Názov výberu môže mať najviac 60 znakov.",
                               "Výber s názvom „Prvý“ je už uložený. Zadajte iný názov.",
                               "Chyba: Tabuľka  nie je medzi typmi údajov výberu.",
+                              "Povolený je jediný príkaz SELECT (bez ďalšieho príkazu za \";\").",
                           }));
         QCOMPARE(QueryText::lines(QStringLiteral("SELECT nazov FROM sys_zostavy ORDER BY nazov")),
                  (QStringList{"Druhý", "Prvý"}));
@@ -443,6 +448,34 @@ private slots:
         QVERIFY(texts[0].contains(QStringLiteral("Prasnice")));
         QVERIFY(texts[0].contains(QStringLiteral("1; DROP TABLE")));
         QVERIFY(texts[0].contains(QStringLiteral("Cecky")));
+        QCOMPARE(engine.report(SelectionPrint::report()).orientation, QPageLayout::Portrait);
+    }
+
+    // Landscape only when the columns' texts do not fit the portrait width.
+    void orientationFollowsTheColumns_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("few narrow") << 4 << 12 << false;
+        QTest::newRow("a long text wraps") << 3 << 200 << false;
+        QTest::newRow("many columns") << 12 << 14 << true;
+    }
+    void orientationFollowsTheColumns() {
+        QFETCH(int, columns);
+        QFETCH(int, characters);
+        QFETCH(bool, landscape);
+        ReportData data;
+        QVariantList row;
+        for (int c = 0; c < columns; ++c) {
+            data.fields.append({QStringLiteral("f%1").arg(c), QStringLiteral("f%1").arg(c),
+                                QMetaType(QMetaType::QString)});
+            row.append(QString(characters, QLatin1Char('x')));
+        }
+        data.rows = {row};
+        ReportEngine engine(ReportEngine::selectionProject());
+        SelectionPrint::prepare(engine, QStringLiteral("n"), {}, data);
+        QCOMPARE(engine.report(SelectionPrint::report()).orientation,
+                 landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     }
 };
 

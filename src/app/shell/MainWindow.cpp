@@ -13,6 +13,7 @@
 #include "litter/FrameSelPotomstva.h"
 #include "measurement/FrameMerVU.h"
 #include "register/WarehouseWindow.h"
+#include "reports/FormRychleVybery.h"
 #include "settings/BoarLinesWindow.h"
 #include "settings/BreedingWindow.h"
 #include "settings/TechniciansWindow.h"
@@ -31,6 +32,7 @@
 #include "views/FramePrasnice.h"
 #include "views/GiltLists.h"
 #include "views/ProgenyTestLists.h"
+#include "widgets/Hourglass.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,6 +47,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 using herd::Database;
 using herd::SqlError;
@@ -288,7 +291,16 @@ void MainWindow::buildMenus() {
     stub(entry(search, "ActionHladatKanca", u("&Kanca ..."), {}, 4));
     stub(entry(search, "ActionHladatPotomstvo", u("P&otomstvo ..."), {}, 3), true);
     views->addSeparator();
-    stub(entry(views, "ActionRychleVybery", u("&Rýchle výbery "), {}, 16));
+    connect(entry(views, "ActionRychleVybery", u("&Rýchle výbery "), {}, 16), &QAction::triggered,
+            this, [this] {
+                // A new window for each opening, made under the hourglass.
+                std::optional<FormRychleVybery> window;
+                {
+                    Hourglass wait;
+                    window.emplace(this);
+                }
+                window->exec();
+            });
 
     QMenu* settings = bar->addMenu(u("&Nastavenia"));
     settings->setObjectName(QStringLiteral("MenuNastavenia"));

@@ -1,5 +1,6 @@
 #include "selections/SavedSelections.h"
 
+#include "db/ReadOnlySelect.h"
 #include "db/Sql.h"
 #include "db/SqlError.h"
 
@@ -87,6 +88,11 @@ Notice SavedSelections::save(const QString& name, const QString& description,
         if (!refused.isEmpty())
             return refusal(refused);
         const SelectionStatement statement = SelectionStatement::build(selection);
+        // A condition the user typed is refused now, not at every later run.
+        QString unsafe;
+        ReadOnlySelect::check(statement.sql, unsafe, int(statement.values.size()));
+        if (!unsafe.isEmpty())
+            return refusal(unsafe);
         Sql::exec(QStringLiteral("INSERT INTO sys_zostavy (nazov, popis, sqlvyraz, modifikovana, "
                                  "vyber) VALUES (?, ?, ?, NOW(), ?)"),
                   {stored(name), stored(description), statement.sql,

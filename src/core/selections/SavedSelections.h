@@ -42,7 +42,8 @@ public:
     static std::optional<SavedSelection> findByName(const QString& name);
 
     // "Výber bol uložený." or the refusal: no name, a name or description too
-    // long, a name already saved, a selection that does not build, or the
+    // long, a name already saved, a selection that does not build, a typed
+    // condition the read-only path refuses (a second statement, …), or the
     // database's fault as "Chyba: …". A refused save changes nothing.
     static Notice save(const QString& name, const QString& description, const Selection& selection);
     // Gives a saved selection a new name and description (same refusals).

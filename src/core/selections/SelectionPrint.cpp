@@ -3,6 +3,7 @@
 #include "reports/ReportEngine.h"
 #include "reports/ReportTable.h"
 
+#include <QRectF>
 #include <algorithm>
 
 namespace herd {
@@ -20,6 +21,7 @@ void SelectionPrint::prepare(ReportEngine& engine, const QString& name, const QS
         total += std::max(w, 1);
     ReportDefinition& layout = engine.report(report());
     layout.removeRuntimeColumns();
+    layout.orientation = orientationFor(data);
     for (int i = 0; i < data.fields.size(); ++i)
         layout.addRuntimeColumn(data.fields[i].label, data.fields[i].name,
                                 std::max(shares[i], 1) / total);
@@ -34,6 +36,20 @@ QList<int> SelectionPrint::textWidths(const ReportData& data) {
         widths.append(int(widest));
     }
     return widths;
+}
+
+QPageLayout::Orientation SelectionPrint::orientationFor(const ReportData& data) {
+    // The report's 8-point condensed face takes about 1.5 mm a character; a
+    // column adds its padding. A text longer than 30 characters wraps.
+    constexpr double perCharacter = 1.5;
+    constexpr double perColumn = 2.5;
+    constexpr int widestColumn = 30;
+    const QPageLayout portrait = ReportEngine::pageLayout(QPageLayout::Portrait);
+    const double room = portrait.paintRect(QPageLayout::Millimeter).width();
+    double needed = 0;
+    for (int w : textWidths(data))
+        needed += std::min(w, widestColumn) * perCharacter + perColumn;
+    return needed <= room ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
 } // namespace herd
