@@ -13,6 +13,18 @@ const CellRule* find(const QList<CellRule>& rules, const QString& column) {
     return nullptr;
 }
 
+QString message(const QList<CellRule>& rules, const QString& column) {
+    const CellRule* rule = find(rules, column);
+    return rule ? rule->message : QString();
+}
+
+QStringList columns(const QList<CellRule>& rules) {
+    QStringList list;
+    for (const CellRule& r : rules)
+        list.append(r.column);
+    return list;
+}
+
 bool hasControl(const QString& text) {
     for (QChar c : text) {
         const char16_t u = c.unicode();

@@ -39,6 +39,10 @@ namespace CellRules {
 
 // The rule of a column (any case) in a kind's table; nullptr when it has none.
 const CellRule* find(const QList<CellRule>& rules, const QString& column);
+// The message of a column's rule; empty when it has none.
+QString message(const QList<CellRule>& rules, const QString& column);
+// The rules' columns in their order: a batch table's typed columns.
+QStringList columns(const QList<CellRule>& rules);
 
 // True when the text holds a character that no cell may hold: C0 and C1
 // control characters, DEL, and what XML 1.0 cannot carry (lone surrogates,

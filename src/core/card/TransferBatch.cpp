@@ -88,15 +88,11 @@ const QList<CellRule>& TransferBatch::cellRules() {
 }
 
 QStringList TransferBatch::columns() {
-    QStringList list;
-    for (const CellRule& c : rules())
-        list.append(c.column);
-    return list;
+    return CellRules::columns(rules());
 }
 
 QString TransferBatch::cellMessage(const QString& column) {
-    const CellRule* c = CellRules::find(rules(), column);
-    return c ? c->message : QString();
+    return CellRules::message(rules(), column);
 }
 
 std::optional<QVariant> TransferBatch::cellValue(const QString& column, const QVariant& typed) {

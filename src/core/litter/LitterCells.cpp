@@ -168,10 +168,7 @@ const QList<CellRule>& rules() {
 }
 
 QStringList columns() {
-    QStringList list;
-    for (const CellRule& r : rules())
-        list.append(r.column);
-    return list;
+    return CellRules::columns(rules());
 }
 
 CellVerdict check(const QString& column, const BatchRow& row) {

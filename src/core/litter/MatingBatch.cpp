@@ -117,15 +117,11 @@ const QList<CellRule>& MatingBatch::cellRules() {
 }
 
 QStringList MatingBatch::columns() {
-    QStringList list;
-    for (const CellRule& c : rules())
-        list.append(c.column);
-    return list;
+    return CellRules::columns(rules());
 }
 
 QString MatingBatch::cellMessage(const QString& column) {
-    const CellRule* c = CellRules::find(rules(), column);
-    return c ? c->message : QString();
+    return CellRules::message(rules(), column);
 }
 
 std::optional<QVariant> MatingBatch::cellValue(const QString& column, const QVariant& typed) {
