@@ -151,6 +151,7 @@ FrameMerVU::FrameMerVU(std::function<void(const QString&)> message, QWidget* par
     m_exportText->setReadOnly(true);
     m_exportText->setFont(QFont(QStringLiteral("DejaVu Sans Mono")));
     dataLayout->addWidget(m_exportText, 1);
+    dataLayout->addStretch(0); // keeps the list at the top while the summary is hidden
     connect(m_exportList, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { runExport(m_exportList->row(item)); });
     m_tabs->addTab(data, u("Dáta"));
