@@ -205,18 +205,7 @@ void ReadOnlySelect::run(const QString& statement, const QVariantList& values,
     const ReadOnlyTransaction transaction(db);
     QSqlQuery query(db);
     query.setForwardOnly(false);
-    bool ok;
-    if (values.isEmpty()) {
-        ok = query.exec(sql);
-    } else {
-        ok = query.prepare(sql);
-        if (ok) {
-            for (const QVariant& v : values)
-                query.addBindValue(v);
-            ok = query.exec();
-        }
-    }
-    if (!ok)
+    if (!Sql::execute(query, sql, values))
         throw faultOf(query, sql, limits);
     read(query);
 }

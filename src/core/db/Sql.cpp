@@ -24,22 +24,21 @@ QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& va
         throw SqlError::notConnected(sql);
     QSqlQuery query(db);
     query.setForwardOnly(forwardOnly);
-    bool ok;
-    if (values.isEmpty()) {
-        ok = query.exec(sql);
-    } else {
-        ok = query.prepare(sql);
-        if (ok) {
-            for (const QVariant& v : values)
-                query.addBindValue(v);
-            ok = query.exec();
-        }
-    }
-    if (!ok)
+    if (!execute(query, sql, values))
         throw SqlError::of(query.lastError(), sql);
     return query;
 }
 } // namespace
+
+bool execute(QSqlQuery& query, const QString& sql, const QVariantList& values) {
+    if (values.isEmpty())
+        return query.exec(sql);
+    if (!query.prepare(sql))
+        return false;
+    for (const QVariant& v : values)
+        query.addBindValue(v);
+    return query.exec();
+}
 
 QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& values) {
     return run(db, sql, values, true);

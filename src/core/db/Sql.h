@@ -15,6 +15,11 @@ namespace herd::Sql {
 QSqlQuery exec(const QString& sql, const QVariantList& values = {});
 QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
 
+// Runs the statement on the caller's query (its settings kept), its values
+// bound in order; unprepared without values. False on a failure, which the
+// query's lastError() tells.
+bool execute(QSqlQuery& query, const QString& sql, const QVariantList& values);
+
 // As exec(), but the query can move backwards: for models behind grids.
 QSqlQuery execScrollable(const QString& sql, const QVariantList& values = {});
 
