@@ -2,6 +2,7 @@
 // moved, a '70' history entry, a dprepra '92' document) all or nothing, the
 // grid's cell checks, the day's printout and the command line.
 #include "CliHome.h"
+#include "FaultHarness.h"
 #include "HerdFixture.h"
 #include "QueryText.h"
 #include "SowMoveFixture.h"
@@ -211,6 +212,29 @@ private slots:
         QCOMPARE(tableSnapshot(everyTable), before);
         Sql::exec(QStringLiteral("DROP TRIGGER zlyhanie"));
         QVERIFY(batch.apply(keys).done);
+        QCOMPARE(QueryText::one("SELECT COUNT(*) FROM dprepra"), QStringLiteral("2"));
+    }
+
+    // Every row the application writes, failed in turn: nothing half applied.
+    void faultAtEveryWrite() {
+        TestDatabase db;
+        herdWithTwoSows();
+        row({"24", "02", "581", "01", "1", "24", "02", "581", "05"});
+        row({"24", "02", "999", "01", "3", "23", "01", "444", "03"});
+        TransferBatch batch;
+        QVERIFY(batch.check(keys).done);
+        FaultHarness harness;
+        const FaultTally tally = harness.run(
+            [&] {
+                try {
+                    return batch.apply(keys).done ? QString() : QStringLiteral("neaplikovaná");
+                } catch (const SqlError& e) {
+                    return e.text();
+                }
+            },
+            QStringLiteral("wg_fault"));
+        QVERIFY2(tally.sound(), qPrintable(tally.report()));
+        QVERIFY(tally.failed > 10);
         QCOMPARE(QueryText::one("SELECT COUNT(*) FROM dprepra"), QStringLiteral("2"));
     }
 
