@@ -148,6 +148,9 @@ BoarBonitationTab::BoarBonitationTab(const ShellState& state,
     }
     farmGrid->setRowStretch(4, 1);
     m_performanceGrid->setTitles(BoarPerformance::titles());
+    for (const char* name : {"vs", "zi", "do", "hm"})
+        for (int n = 1; n <= 3; ++n)
+            m_performanceGrid->setDecimals(QString::fromLatin1(name) + QString::number(n), 1);
     m_performanceGrid->setExportTitle(u("Úžitkovosť kancov"));
     m_performanceGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_performanceGrid->setSelectionMode(QAbstractItemView::SingleSelection);

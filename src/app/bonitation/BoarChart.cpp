@@ -74,6 +74,7 @@ void BoarChart::setBars(const QList<BoarPerformance::Bar>& bars, const QString& 
     // shows its zero line.
     const double span = std::max(1.0, high - low);
     y->setRange(std::floor(low - span * 0.15), std::ceil(high + span * 0.15));
+    y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.1f"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
