@@ -12,6 +12,7 @@
 #include "bonitation/BoarBonitationTable.h"
 #include "bonitation/BoarPerformance.h"
 #include "db/SqlError.h"
+#include "reports/ReportEngine.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -215,6 +216,33 @@ private slots:
         QVERIFY(later[0].farmMissing && !later[2].farmMissing);
         QCOMPARE(BoarPerformance::chartNote(later),
                  QString::fromUtf8("Na farme nie sú vrhy 1.vrhy: priemer farmy je 0."));
+    }
+
+    void performancePrintoutAndWorkbook() {
+        TestDatabase db;
+        threeBoars();
+        BoarPerformance::createViews(farm);
+        ReportEngine engine(ReportEngine::herdProject());
+        BoarPerformance::setParameters(engine, farm);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("uzkan.pdf"));
+        QVERIFY(engine.printToPdf(BoarPerformance::report(), BoarPerformance::rows(), pdf) >= 1);
+        const QString text = pdfPages(pdf).join(QLatin1Char('\n'));
+        for (const char* t : {"Úžitkovosť kancov na farme", "Farma Dolná", "Gaštan", "pv2>", "87,6",
+                              "150,8", "10,2"})
+            QVERIFY2(text.contains(QString::fromUtf8(t)), t);
+        const QString xlsx = dir.filePath(QStringLiteral("kance.xlsx"));
+        BoarPerformance::workbook().saveAs(xlsx);
+        const char* script = R"(
+import sys, openpyxl
+ws = openpyxl.load_workbook(sys.argv[1])['Kance']
+print(ws.max_column, ws.max_row, ws['A1'].value, ws['R1'].value)
+print(all(c.font.bold and c.font.color.rgb.endswith('FF0000') for c in ws['A1:R1'][0]))
+print(ws['E2'].value, ws['R3'].value)
+)";
+        QCOMPARE(readWorkbook(xlsx, script).split(QLatin1Char('\n')),
+                 (QStringList{QStringLiteral("18 3 linia hm3"), QStringLiteral("True"),
+                              QStringLiteral("10.2 150.8")}));
     }
 
     void viewsRefuseFarmNotOfDigits() {

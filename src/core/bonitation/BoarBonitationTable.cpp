@@ -146,12 +146,15 @@ int BoarBonitationTable::build(const QString& farm, const QDate& today) {
     }
     const QVariantList noTest{QStringLiteral("00000000"), 0, 0, 0, 0, 0, 0, 0, 0, QVariant()};
 
-    // The sums of the sired litters by boar and class (first or later).
+    // The sums of the sired litters by boar and class (first or later). The
+    // litters are read first, each finding its mating by the sow's key:
+    // starting from the boars' matings would look for the latest mating once
+    // per pair of mating and litter of the sow.
     QHash<QString, BoarTally> first;
     QHash<QString, BoarTally> later;
     QSqlQuery l = Sql::exec(
         QStringLiteral(
-            "SELECT b.linkan, b.regkan, IFNULL(b.porvrhu = 1, 0), COUNT(*), "
+            "SELECT STRAIGHT_JOIN b.linkan, b.regkan, IFNULL(b.porvrhu = 1, 0), COUNT(*), "
             "IFNULL(SUM(b.vs), 0), IFNULL(SUM(b.ziv), 0), "
             "SUM(b.priebVrh = '1' AND b.datodst IS NOT NULL), "
             "IFNULL(SUM(IF(b.priebVrh = '1' AND b.datodst IS NOT NULL, b.doch, 0)), 0), "

@@ -74,7 +74,8 @@ void BoarPerformance::createViews(const QString& farm) {
         const QString k = QString::number(n);
         Sql::exec(QStringLiteral("CREATE OR REPLACE VIEW WKan_%1Vrh "
                                  "(LKan,RKan,poc%1,vs%1,zi%1,do%1,hm%1) AS "
-                                 "SELECT w.lkan,w.rkan,COUNT(*),AVG(w.vs),AVG(w.zi),AVG(w.do),"
+                                 "SELECT STRAIGHT_JOIN w.lkan,w.rkan,COUNT(*),AVG(w.vs),"
+                                 "AVG(w.zi),AVG(w.do),"
                                  "AVG(w.hmot) FROM WKan_VrhKomp AS w, WKan_sub AS s "
                                  "WHERE w.lkan = s.lkan AND w.rkan = s.rkan AND %2 "
                                  "GROUP BY w.lkan, w.rkan")
@@ -222,7 +223,8 @@ QString BoarPerformance::chartNote(const QList<Bar>& bars) {
 }
 
 Workbook BoarPerformance::workbook() {
-    Workbook book = GridExport::workbook(roundedRows(gridSql), QStringLiteral("Kance"));
+    Workbook book = GridExport::workbook(
+        roundedRows(gridSql + QStringLiteral(" ORDER BY linia, reg")), QStringLiteral("Kance"));
     Worksheet& sheet = book.sheet(0);
     sheet.setBold(QStringLiteral("A1:R1"));
     sheet.setFontColor(QStringLiteral("A1:R1"), Workbook::fromWholeNumber(255));
