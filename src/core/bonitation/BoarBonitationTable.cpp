@@ -146,15 +146,12 @@ int BoarBonitationTable::build(const QString& farm, const QDate& today) {
     }
     const QVariantList noTest{QStringLiteral("00000000"), 0, 0, 0, 0, 0, 0, 0, 0, QVariant()};
 
-    // The sums of the sired litters by boar and class (first or later). The
-    // litters are read first, each finding its mating by the sow's key:
-    // starting from the boars' matings would look for the latest mating once
-    // per pair of mating and litter of the sow.
+    // The sums of the sired litters by boar and class (first or later).
     QHash<QString, BoarTally> first;
     QHash<QString, BoarTally> later;
     QSqlQuery l = Sql::exec(
         QStringLiteral(
-            "SELECT STRAIGHT_JOIN b.linkan, b.regkan, IFNULL(b.porvrhu = 1, 0), COUNT(*), "
+            "SELECT b.linkan, b.regkan, IFNULL(b.porvrhu = 1, 0), COUNT(*), "
             "IFNULL(SUM(b.vs), 0), IFNULL(SUM(b.ziv), 0), "
             "SUM(b.priebVrh = '1' AND b.datodst IS NOT NULL), "
             "IFNULL(SUM(IF(b.priebVrh = '1' AND b.datodst IS NOT NULL, b.doch, 0)), 0), "
@@ -166,7 +163,7 @@ int BoarBonitationTable::build(const QString& farm, const QDate& today) {
             activeBoars +
             QStringLiteral(" AND b.priebVrh IN ('1', '3', '4') "
                            "GROUP BY b.linkan, b.regkan, IFNULL(b.porvrhu = 1, 0)"),
-        {farm, farm});
+        {farm, farm, farm});
     while (l.next()) {
         BoarTally& tally = (l.value(2).toInt() == 1 ? first : later)[key(l.value(0), l.value(1))];
         tally.litters = l.value(3).toInt();

@@ -13,7 +13,7 @@ namespace herd {
 // datins NULL).
 struct BoarLitters {
     // The SELECT over the farm's litters; `farm` is the farm's SQL expression
-    // (a placeholder "?" or a literal of digits, see farmLiteral).
+    // (a placeholder "?" or a literal of digits, see farmLiteral), used twice.
     static QString select(const QString& farm);
     // A farm number as a quoted literal for a view (views take no parameters);
     // empty unless the number is digits only.

@@ -74,29 +74,42 @@ void BoarPerformance::createViews(const QString& farm) {
         const QString k = QString::number(n);
         Sql::exec(QStringLiteral("CREATE OR REPLACE VIEW WKan_%1Vrh "
                                  "(LKan,RKan,poc%1,vs%1,zi%1,do%1,hm%1) AS "
-                                 "SELECT STRAIGHT_JOIN w.lkan,w.rkan,COUNT(*),AVG(w.vs),"
-                                 "AVG(w.zi),AVG(w.do),"
+                                 "SELECT w.lkan,w.rkan,COUNT(*),AVG(w.vs),AVG(w.zi),AVG(w.do),"
                                  "AVG(w.hmot) FROM WKan_VrhKomp AS w, WKan_sub AS s "
                                  "WHERE w.lkan = s.lkan AND w.rkan = s.rkan AND %2 "
                                  "GROUP BY w.lkan, w.rkan")
                       .arg(k, QString::fromLatin1(classWhere[n - 1])));
-        Sql::exec(QStringLiteral("CREATE OR REPLACE VIEW WFar_%1Vrh "
-                                 "(farma,poc%1,vs%1,zi%1,do%1,hm%1) AS "
-                                 "SELECT w.farma,COUNT(*),AVG(w.vs),AVG(w.zi),AVG(w.do),"
-                                 "AVG(w.hmot) FROM WKan_VrhKomp AS w WHERE %2 GROUP BY w.farma")
-                      .arg(k, QString::fromLatin1(classWhere[n - 1])));
+        // The farm's litters whatever their boar: read straight from the
+        // litters, the matings are not needed.
+        Sql::exec(
+            QStringLiteral("CREATE OR REPLACE VIEW WFar_%1Vrh "
+                           "(farma,poc%1,vs%1,zi%1,do%1,hm%1) AS "
+                           "SELECT w.cislo_farmy,COUNT(*),AVG(w.vsetky_nar),"
+                           "AVG(w.zivo_nar),AVG(w.pocet_dochov),AVG(w.hmotnost_vrhu_dochov) "
+                           "FROM tprasopr AS w WHERE w.cislo_farmy = %3 AND "
+                           "IFNULL(w.kod_charvrh, '') <> '2' AND %2 GROUP BY w.cislo_farmy")
+                .arg(k,
+                     QString::fromLatin1(classWhere[n - 1])
+                         .replace(QStringLiteral("w.porvrh"), QStringLiteral("w.poradie_vrhu")),
+                     literal));
     }
-    Sql::exec(QStringLiteral(
-        "CREATE OR REPLACE VIEW WKan_vrh "
-        "(linia, reg, nazlin, pv1, vs1, zi1, do1, hm1, pv2, vs2, zi2, do2, hm2, "
-        "pv3, vs3, zi3, do3, hm3) AS "
-        "SELECT w.lkan, w.rkan, w.nazovlin, p.poc1, p.vs1, p.zi1, p.do1, p.hm1, "
-        "d.poc2, d.vs2, d.zi2, d.do2, d.hm2, t.poc3, t.vs3, t.zi3, t.do3, t.hm3 "
-        "FROM WKan_sub w "
-        "LEFT JOIN WKan_1Vrh p ON (w.lkan = p.lkan AND w.rkan = p.rkan) "
-        "LEFT JOIN WKan_2Vrh d ON (w.lkan = d.lkan AND w.rkan = d.rkan) "
-        "LEFT JOIN WKan_3Vrh t ON (w.lkan = t.lkan AND w.rkan = t.rkan) "
-        "WHERE (p.poc1 IS NOT NULL) OR (d.poc2 IS NOT NULL) OR (t.poc3 IS NOT NULL)"));
+    // One pass over the sired litters for all three classes (the class views
+    // would each derive the litters again).
+    QStringList perClass;
+    for (int n = 1; n <= 3; ++n) {
+        const QString when = QString::fromLatin1(classWhere[n - 1]);
+        perClass.append(QStringLiteral("NULLIF(SUM(%1), 0)").arg(when));
+        for (const char* c : {"vs", "zi", "do", "hmot"})
+            perClass.append(QStringLiteral("AVG(IF(%1, w.%2, NULL))").arg(when, QLatin1String(c)));
+    }
+    Sql::exec(
+        QStringLiteral("CREATE OR REPLACE VIEW WKan_vrh "
+                       "(linia, reg, nazlin, pv1, vs1, zi1, do1, hm1, pv2, vs2, zi2, do2, hm2, "
+                       "pv3, vs3, zi3, do3, hm3) AS "
+                       "SELECT s.lkan, s.rkan, s.nazovlin, ") +
+        perClass.join(QStringLiteral(", ")) +
+        QStringLiteral(" FROM WKan_sub s JOIN WKan_VrhKomp w ON (w.lkan = s.lkan AND "
+                       "w.rkan = s.rkan) GROUP BY s.lkan, s.rkan, s.nazovlin"));
     // Always one row: a farm without first litters still has its later ones.
     Sql::exec(QStringLiteral("CREATE OR REPLACE VIEW WFar_vrh "
                              "(farma, pv1, vs1, zi1, do1, hm1, pv2, vs2, zi2, do2, hm2, "
@@ -184,8 +197,8 @@ QList<BoarPerformance::Bar> BoarPerformance::chart(const QString& line, const QS
         bar.order = n;
         const FarmClass& f = farmClasses[n - 1];
         bar.farmMissing = f.litters == 0;
-        const int at = 3 + (n - 1) * 5;
-        if (found && !q.value(at).isNull()) {
+        if (found && !q.value(3 + (n - 1) * 5).isNull()) {
+            const int at = 3 + (n - 1) * 5;
             auto minus = [](const QVariant& boar, double farmValue) {
                 return boar.isNull() ? 0.0 : roundHalfEven(rounded(boar) - farmValue, 1);
             };
