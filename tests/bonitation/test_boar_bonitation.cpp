@@ -11,6 +11,7 @@
 #include "bonitation/BoarBonitation.h"
 #include "bonitation/BoarBonitationTable.h"
 #include "bonitation/BoarPerformance.h"
+#include "card/BoarCulling.h"
 #include "db/SqlError.h"
 #include "reports/ReportEngine.h"
 
@@ -243,6 +244,38 @@ print(ws['E2'].value, ws['R3'].value)
         QCOMPARE(readWorkbook(xlsx, script).split(QLatin1Char('\n')),
                  (QStringList{QStringLiteral("18 3 linia hm3"), QStringLiteral("True"),
                               QStringLiteral("10.2 150.8")}));
+    }
+
+    void cullingBoar() {
+        TestDatabase db;
+        threeBoars();
+        const QString title = QString::fromUtf8("Vyradenie kancov/ pred bonitáciou");
+        const QDate day(2026, 6, 1);
+        // Refusals write nothing.
+        QCOMPARE(BoarCulling::cull(farm, "4401", "00003", day, QStringLiteral("00"))->text,
+                 QString::fromUtf8("Nekorektne uvedený dôvod vyradenia !"));
+        QCOMPARE(BoarCulling::cull(farm, "5501", "00005", day, QStringLiteral("05"))->text,
+                 QString::fromUtf8("Kanec je už vyradený !"));
+        QCOMPARE(BoarCulling::cull(farm, "6601", "00006", day, QStringLiteral("05"))->title, title);
+        // Every write failed in turn leaves every table as it was.
+        FaultHarness harness;
+        const FaultTally tally = harness.run(
+            [&] {
+                try {
+                    const std::optional<Notice> n =
+                        BoarCulling::cull(farm, "4401", "00003", day, QStringLiteral("05"));
+                    return n ? n->text : QString();
+                } catch (const SqlError& e) {
+                    return e.text();
+                }
+            },
+            QStringLiteral("wg_fault"));
+        QVERIFY2(tally.sound(), qPrintable(tally.report()));
+        QVERIFY(tally.failed >= 2);
+        QCOMPARE(BoarBonitation::activeBoars(farm), 2);
+        QCOMPARE(QueryText::one(QStringLiteral("SELECT CONCAT(datum_akcie, kod_akcie) FROM "
+                                               "tkanhist WHERE register_kanca = '00003'")),
+                 QStringLiteral("2026-06-0103"));
     }
 
     void viewsRefuseFarmNotOfDigits() {
