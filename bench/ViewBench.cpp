@@ -1,6 +1,8 @@
 #include "ViewBench.h"
 
 #include "BenchReport.h"
+#include "bonitation/BoarBonitationTable.h"
+#include "bonitation/BoarPerformance.h"
 #include "bonitation/BonitationHerd.h"
 #include "bonitation/SowBonitationTable.h"
 #include "db/Sql.h"
@@ -131,6 +133,44 @@ void sowBonitation(BenchReport& report, const QString& farm) {
                        .arg(largest.code())
                        .arg(rows),
                    runs.at(runs.size() / 2), QStringLiteral("rt"), 1000);
+}
+
+namespace {
+template <typename Run> double medianOf5(Run run) {
+    QList<double> runs;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        runs.append(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(runs.begin(), runs.end());
+    return runs.at(runs.size() / 2);
+}
+} // namespace
+
+void boarBonitation(BenchReport& report, const QString& farm) {
+    int boars = 0;
+    const double rebuild = medianOf5([&] { boars = BoarBonitationTable::build(farm); });
+    report.addTime(QStringLiteral("kbonit_rebuild"),
+                   QStringLiteral("boar bonitation table, farm %1 (%2 boars, median of 5)")
+                       .arg(farm)
+                       .arg(boars),
+                   rebuild, QStringLiteral("rt"), 1000);
+    int rows = 0;
+    const double views = medianOf5([&] {
+        BoarPerformance::createViews(farm);
+        BoarPerformance::farm();
+        const ReportData grid = BoarPerformance::rows();
+        rows = int(grid.rows.size());
+        if (!grid.rows.isEmpty())
+            BoarPerformance::chart(grid.rows[0][0].toString(), grid.rows[0][1].toString());
+    });
+    report.addTime(QStringLiteral("boar_performance"),
+                   QStringLiteral("boar performance views, grid, farm and chart (%1 boars, "
+                                  "median of 5)")
+                       .arg(rows),
+                   views, QStringLiteral("rt"), 1000);
 }
 
 } // namespace ViewBench

@@ -19,7 +19,7 @@ namespace {
 
 const char* usage = "usage: wgravolenta-bench --small FARM --large FARM [--json FILE]\n"
                     "       [--start-ms MS] [--rss-kb KB] [--probe-choice-ms MS] [--batches-only]\n"
-                    "       [--bonitation-only]\n";
+                    "       [--bonitation-only] [--boars-only]\n";
 
 } // namespace
 
@@ -52,6 +52,11 @@ int main(int argc, char** argv) {
             QTextStream(stdout) << report.table();
             return 0;
         }
+        if (args.contains(QStringLiteral("--boars-only"))) {
+            ViewBench::boarBonitation(report, large);
+            QTextStream(stdout) << report.table();
+            return 0;
+        }
         if (args.contains(QStringLiteral("--batches-only"))) {
             BatchBench::run(report, large);
             QTextStream(stdout) << report.table();
@@ -66,6 +71,8 @@ int main(int argc, char** argv) {
         ViewBench::warehouseExport(report);
         std::fputs("sow bonitation ...\n", stderr);
         ViewBench::sowBonitation(report, large);
+        std::fputs("boar bonitation ...\n", stderr);
+        ViewBench::boarBonitation(report, large);
         // The program's own figures, measured before this process took the data root.
         if (!option("--probe-choice-ms").isEmpty())
             report.addTime(QStringLiteral("program_choice_large"),

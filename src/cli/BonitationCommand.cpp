@@ -88,6 +88,8 @@ int run(const BonitationArgs& args, const FarmKeys& farm, Io& io) {
 } // namespace
 
 int runBonitation(const QStringList& arguments, const Options& options, Io& io) {
+    if (arguments.value(0) == QLatin1String("boars"))
+        return runBoarBonitation(arguments, options, io);
     BonitationArgs args;
     if (const QString fault = parse(arguments, args); !fault.isEmpty()) {
         io.err << fault << "\n" << bonitationUsage;

@@ -50,6 +50,12 @@ int runMeasurement(const QStringList& args, const Options& options, Io& io);
 // [--xlsx FILE]" for the farm of --farm: rebuilds fbonit, prints a summary,
 // a bonitation printout and the catalogue's workbook.
 int runBonitation(const QStringList& args, const Options& options, Io& io);
+// Runs "bonitation boars [--pdf FILE] [--xlsx FILE]": rebuilds Kbonit of the
+// farm, prints a summary, the boar catalogue and its workbook.
+int runBoarBonitation(const QStringList& args, const Options& options, Io& io);
+// Runs "boar performance LINE REGISTER [--png FILE]": the boar's litters
+// against the farm's by class, and the chart as PNG.
+int runBoar(const QStringList& args, const Options& options, Io& io);
 // Runs "demo --farms N --sows M --years Y [--seed S]": generates herds.
 int runDemo(const QStringList& args, Io& io);
 

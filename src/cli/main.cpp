@@ -4,6 +4,7 @@
 #include "db/Session.h"
 #include "db/SqlError.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
@@ -80,6 +81,23 @@ bool takeOptions(QStringList& args, cli::Options& options) {
     return true;
 }
 
+// The arguments without the options that hold for every command.
+QStringList commandArgs(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    cli::Options ignored;
+    takeOptions(args, ignored);
+    return args;
+}
+
+// The boar chart is drawn by Qt Charts, whose items need the widget
+// application (never a window: offscreen).
+bool drawsCharts(int argc, char** argv) {
+    const QStringList args = commandArgs(argc, argv);
+    return args.value(0) == QLatin1String("boar") && args.contains(QLatin1String("--png"));
+}
+
 // Reports draw text, which needs the GUI application (never a window:
 // offscreen): the report command, and a list printed to PDF.
 bool drawsReports(int argc, char** argv) {
@@ -100,12 +118,14 @@ bool drawsReports(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool drawing = drawsReports(argc, argv);
+    const bool charts = drawsCharts(argc, argv);
+    const bool drawing = charts || drawsReports(argc, argv);
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application =
-        drawing ? std::make_unique<QGuiApplication>(argc, argv)
-                : std::make_unique<QCoreApplication>(argc, argv);
+        charts    ? std::make_unique<QApplication>(argc, argv)
+        : drawing ? std::make_unique<QGuiApplication>(argc, argv)
+                  : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("wgravolenta"));
     herd::LogFile::install(herd::Config::defaultDataRoot());
@@ -140,6 +160,8 @@ int main(int argc, char** argv) {
         return cli::runBonitation(args, options, io);
     if (command == QLatin1String("selection"))
         return cli::runSelection(args, io);
+    if (command == QLatin1String("boar"))
+        return cli::runBoar(args, options, io);
     if (command == QLatin1String("demo"))
         return cli::runDemo(args, io);
     if (command == QLatin1String("measurement"))

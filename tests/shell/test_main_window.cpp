@@ -392,8 +392,6 @@ private slots:
         QTest::newRow("boar in its house") << housing << "1101 00004" << 4 << true << "Kanec";
         QTest::newRow("fifth quarantine section") << housing << "Sekcia -K05" << 6 << false << "";
         QTest::newRow("boar house's section") << housing << "          " << 6 << false << "";
-        QTest::newRow("boar bonitation")
-            << int(Module::Bonitacie) << "Bonitácie kancov" << 0 << true << "";
     }
     void unbuiltNodesSaySo() {
         QFETCH(int, module);

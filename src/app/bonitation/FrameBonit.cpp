@@ -1,8 +1,7 @@
 #include "bonitation/FrameBonit.h"
 
+#include "bonitation/BoarBonitationTab.h"
 #include "bonitation/SowBonitationTab.h"
-#include "shell/ContentArea.h"
-#include "shell/Dialogs.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -11,8 +10,8 @@ FrameBonit::FrameBonit(const herd::ShellState& state, std::function<void(const Q
                        herd::Progress progress, QWidget* parent)
     : NodePanel(parent)
     , m_tabs(new QTabWidget(this))
-    , m_sows(new SowBonitationTab(state, std::move(message), std::move(progress), m_tabs))
-    , m_boars(new QWidget(m_tabs)) {
+    , m_sows(new SowBonitationTab(state, message, std::move(progress), m_tabs))
+    , m_boars(new BoarBonitationTab(state, std::move(message), m_tabs)) {
     setObjectName(QStringLiteral("FrameBonit"));
     m_tabs->setObjectName(QStringLiteral("PageControlBonit"));
     m_boars->setObjectName(QStringLiteral("TabSheetKance"));
@@ -30,13 +29,16 @@ void FrameBonit::showSows() {
     m_sows->showTab();
 }
 
+void FrameBonit::showBoars() {
+    m_tabs->setTabVisible(0, false);
+    m_tabs->setTabVisible(1, true);
+    m_tabs->setCurrentIndex(1);
+    m_boars->showTab();
+}
+
 void FrameBonit::nodeChosen(const QString& text) {
-    if (text == QString::fromUtf8("Bonitácie prasníc")) {
+    if (text == QString::fromUtf8("Bonitácie prasníc"))
         showSows();
-        return;
-    }
-    // The boar tab is not built yet.
-    if (auto* area = qobject_cast<ContentArea*>(parentWidget()))
-        area->hideFrames();
-    Dialogs::information(text.trimmed(), ContentArea::notAvailableText());
+    else
+        showBoars();
 }

@@ -7,12 +7,12 @@
 #include <functional>
 
 class QTabWidget;
+class BoarBonitationTab;
 class SowBonitationTab;
 
 // The bonitation frame: the tab "Prasnice" (sow bonitation) and the tab
 // "Kance" (boar bonitation). The bonitation tree's nodes show one tab and
-// hide the other; until the boar tab is built its node answers that the
-// function is not available.
+// hide the other.
 class FrameBonit : public NodePanel {
     Q_OBJECT
 public:
@@ -23,12 +23,13 @@ public:
     void nodeChosen(const QString& text) override;
     // The sow tab alone, made ready for a herd choice.
     void showSows();
-    // The tab a boar panel fills; hidden while the sows are shown.
-    QWidget* boarTab() const { return m_boars; }
+    // The boar tab alone, its working area ready.
+    void showBoars();
+    BoarBonitationTab* boarTab() const { return m_boars; }
     SowBonitationTab* sowTab() const { return m_sows; }
 
 private:
     QTabWidget* m_tabs;
     SowBonitationTab* m_sows;
-    QWidget* m_boars;
+    BoarBonitationTab* m_boars;
 };

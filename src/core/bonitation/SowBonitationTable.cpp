@@ -2,6 +2,7 @@
 
 #include "bonitation/SowAge.h"
 #include "bonitation/SowTally.h"
+#include "bonitation/WorkTable.h"
 #include "common/DateText.h"
 #include "common/Rounding.h"
 #include "db/Sql.h"
@@ -94,9 +95,6 @@ constexpr int columnCount = int(sizeof(table) / sizeof(table[0]));
 // The identification and origin columns, copied from the sow's row as they are.
 constexpr int copied = 18;
 
-const QString workName = QStringLiteral("fbonit_nova");
-const QString oldName = QStringLiteral("fbonit_stara");
-
 // A decimal as exact text at the column's scale (rounded half to even here,
 // never by the server); NULL stays NULL.
 QVariant decimal(const QVariant& value, int scale) {
@@ -118,27 +116,12 @@ struct Test {
 
 // The layout's mark in the table comment: a work table of another layout is
 // made anew.
-const QString layout = QStringLiteral("wGravolenta fbonit 1");
-
-// The work table is kept between rebuilds and emptied, not created each time:
-// InnoDB's first rows in a new table cost more than the whole rebuild.
-void prepareWorkTable() {
-    const QVariant comment =
-        Sql::value(QStringLiteral("SELECT table_comment FROM information_schema.tables "
-                                  "WHERE table_schema = DATABASE() AND table_name = ?"),
-                   {workName});
-    if (comment.isValid() && comment.toString() == layout)
-        return;
-    QStringList parts;
+WorkTable workTable() {
+    QStringList definitions;
     for (const Column& c : table)
-        parts.append(QString::fromLatin1(c.name) + QLatin1Char(' ') + QString::fromLatin1(c.type) +
-                     QStringLiteral(" NULL"));
-    Sql::exec(QStringLiteral("DROP TABLE IF EXISTS ") + workName);
-    Sql::exec(QStringLiteral("CREATE TABLE ") + workName + QStringLiteral(" (") +
-              parts.join(QStringLiteral(", ")) +
-              QStringLiteral(") ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_slovak_ci "
-                             "COMMENT='") +
-              layout + QStringLiteral("'"));
+        definitions.append(QString::fromLatin1(c.name) + QLatin1Char(' ') +
+                           QString::fromLatin1(c.type));
+    return WorkTable(QStringLiteral("fbonit"), QStringLiteral("wGravolenta fbonit 1"), definitions);
 }
 
 } // namespace
@@ -246,7 +229,9 @@ int SowBonitationTable::build(const BonitationHerd& herd, const QDate& today,
         rows.append(row);
     }
 
-    prepareWorkTable();
+    const WorkTable work = workTable();
+    work.prepare();
+    const QString workName = work.workName();
     // The computed values travel as JSON; identification and origin (the
     // first columns, no rounding involved) come from the sow's row.
     QList<std::pair<QString, QString>> typed{
@@ -280,12 +265,8 @@ int SowBonitationTable::build(const BonitationHerd& herd, const QDate& today,
                           [&](int written) { report(progress, total, written); });
         transaction.commit();
     }
-    // The complete table takes the place of the previous one in one step; the
-    // previous one becomes the next rebuild's work table.
-    Sql::exec(QStringLiteral("CREATE TABLE IF NOT EXISTS fbonit LIKE ") + workName);
-    Sql::exec(QStringLiteral("RENAME TABLE fbonit TO ") + oldName + QStringLiteral(", ") +
-              workName + QStringLiteral(" TO fbonit, ") + oldName + QStringLiteral(" TO ") +
-              workName);
+    // The complete table takes the place of the previous one in one step.
+    work.swapIn();
     return int(rows.size());
 }
 
