@@ -121,14 +121,17 @@ class TestCrash : public QObject {
         ++m_kills;
         if (!none && !whole)
             ++m_lost;
+        qInfo("%s: %s", qPrintable(what), none ? "none applied" : whole ? "all applied" : "HALF");
         QVERIFY2(none || whole, qPrintable(QStringLiteral("%1: %2 (none %3, whole %4)")
                                                .arg(what, now.join(QLatin1Char(',')),
                                                     m_untouched.join(QLatin1Char(',')),
                                                     m_applied.join(QLatin1Char(',')))));
     }
 
-    // The moment of the i-th of n kills, spread over a whole application.
-    int moment(int i, int n) const { return int(m_fullRun * (2 * i + 1) / (2 * n)); }
+    // The moment of the i-th of n kills, spread over a whole application and
+    // a little past its usual end (its commit and the tool's exit), so that
+    // the later kills find it committing or done.
+    int moment(int i, int n) const { return int(m_fullRun * 6 * (2 * i + 1) / (5 * 2 * n)); }
 
 private slots:
     void initTestCase() {
