@@ -77,9 +77,11 @@ class TestCrash : public QObject {
         Database::open(settings);
     }
 
+    // Owned: the server ends with the test, also when it fails half way.
     void startServer() {
+        m_server.reset();
         m_server = std::make_unique<PrivateServer>(m_home.path());
-        m_server->start(PrivateServer::Mode::Detached, database());
+        m_server->start(PrivateServer::Mode::Owned, database());
     }
 
     // A fresh database with the farm and the batch, named in the tool's settings.
