@@ -163,6 +163,7 @@ struct Operation {
     const char* name;
     std::function<Attempt()> prepare;
     const char* told;
+    QStringList cli = {}; // the same through the command-line tool, if it has it
 };
 
 const QByteArray group = "06    02 005 01 05 07.03.08 1 15.03.08\r\n";
@@ -209,7 +210,8 @@ const QList<Operation>& operations() {
                      {"24", "02", "581"}, QStringLiteral("05")));
              });
          },
-         "wg_fault"},
+         "wg_fault",
+         {"--farm", farm, "sow", "move", "1", "01", "--to", "24-02-581-05"}},
         {"sow bonitation rebuild",
          [] {
              using namespace BonitationFixture;
@@ -242,7 +244,8 @@ const QList<Operation>& operations() {
              MeasurementBatch::importBytes(group + animalA + animalB);
              return [] { return outcome(MeasurementBatch::pair()); };
          },
-         "wg_fault"},
+         "wg_fault",
+         {"measurement", "pair"}},
         {"measurement attach",
          [] {
              measuredLitter();
@@ -250,7 +253,8 @@ const QList<Operation>& operations() {
              MeasurementBatch::pair();
              return [] { return outcome(MeasurementBatch::attach()); };
          },
-         "wg_fault"},
+         "wg_fault",
+         {"measurement", "attach"}},
         {"measurement cancel",
          [] {
              measuredLitter();
@@ -260,7 +264,8 @@ const QList<Operation>& operations() {
              MeasurementBatch::importBytes(group + animalA);
              return [] { return outcome(MeasurementBatch::cancel()); };
          },
-         "wg_fault"},
+         "wg_fault",
+         {"measurement", "cancel"}},
         {"warehouse period delete",
          [] {
              for (int day = 9; day <= 11; ++day)
@@ -292,7 +297,8 @@ const QList<Operation>& operations() {
                  return r.succeeded() ? QString() : told(r.notices);
              };
          },
-         "wg_fault"},
+         "wg_fault",
+         {"farm", "choose", farm}},
     };
     return all;
 }
@@ -387,14 +393,25 @@ private slots:
 
     void everyOperation_data() {
         QTest::addColumn<int>("op");
-        for (int i = 0; i < operations().size(); ++i)
-            QTest::addRow("%s", operations().at(i).name) << i;
+        QTest::addColumn<bool>("throughCli");
+        for (int i = 0; i < operations().size(); ++i) {
+            QTest::addRow("%s", operations().at(i).name) << i << false;
+            if (!operations().at(i).cli.isEmpty())
+                QTest::addRow("%s, command line", operations().at(i).name) << i << true;
+        }
     }
     void everyOperation() {
         QFETCH(int, op);
+        QFETCH(bool, throughCli);
         const Operation& o = operations().at(op);
         TestDatabase db;
-        const Attempt attempt = o.prepare();
+        CliHome home(db);
+        Attempt attempt = o.prepare();
+        if (throughCli)
+            attempt = [&home, &o] {
+                const CliRun run = home.run(o.cli);
+                return run.exitCode == 0 ? QString() : run.out.join('\n') + run.err;
+            };
         FaultHarness harness;
         const FaultTally t = harness.run(attempt, QString::fromLatin1(o.told));
         QVERIFY2(t.sound(), qPrintable(t.report()));
