@@ -230,7 +230,8 @@ const QList<Operation>& operations() {
                  return QString();
              });
          },
-         "wg_fault"},
+         "wg_fault",
+         {"--farm", BonitationFixture::farm, "bonitation", "sows", "--herd", "04-07-123-01"}},
         {"measurement import",
          [] {
              MeasurementBatch::importBytes(group + animalA);
