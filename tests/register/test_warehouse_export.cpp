@@ -18,8 +18,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <memory>
 
 using namespace herd;
@@ -82,6 +84,49 @@ QByteArray read(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The characters a text column of the charset can hold that an XML 1.0 file
+// can carry: every ASCII one but NUL and the C0 controls XML forbids, the
+// Latin-1 block with its C1 controls, Slovak letters and, in utf8mb4, a
+// character of each further plane of use (one char apart each).
+QStringList everyCharacter(const QString& charset) {
+    QStringList all;
+    for (char32_t c = 1; c <= 0xFF; ++c)
+        if (c >= 0x20 || c == U'\t' || c == U'\n' || c == U'\r')
+            all.append(QString::fromUcs4(&c, 1));
+    if (charset == QLatin1String("latin1"))
+        return all;
+    for (char32_t c : {U'Č', U'ď', U'ľ', U'ĺ', U'ŕ', U'ť', U'ž', U'€', U'\u2028', U'\uD7FF',
+                       U'\uE000', U'\uFFFD', U'中'})
+        all.append(QString::fromUcs4(&c, 1));
+    if (charset == QLatin1String("utf8mb4"))
+        for (char32_t c : {U'\U0001F416', U'\U0001D7CF', U'\U00020000', U'\U0010FFFD'})
+            all.append(QString::fromUcs4(&c, 1));
+    return all;
+}
+
+// The rows of an export file, each as its elements' texts in order.
+QList<QStringList> parsedRows(const QByteArray& xml, QString* error) {
+    QList<QStringList> rows;
+    QXmlStreamReader reader(xml);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            ++depth;
+            if (reader.name() == QLatin1String("RIADOK"))
+                rows.append(QStringList());
+            else if (depth == 4) { // ROZA, DATA, RIADOK, the field
+                rows.last().append(reader.readElementText());
+                --depth;
+            }
+        } else if (reader.isEndElement()) {
+            --depth;
+        }
+    }
+    if (reader.hasError())
+        *error = reader.errorString();
+    return rows;
+}
 } // namespace
 
 class TestWarehouseExport : public QObject {
@@ -186,6 +231,97 @@ private slots:
                      .arg(id));
         QCOMPARE(xmlFiles(), QStringList());
         QVERIFY(!QFile::exists(exportFolder() + QStringLiteral("/ROZA_qtm.zip")));
+    }
+
+    // Rows holding every character their text columns can hold: every file
+    // is well-formed and reads back as the values the database holds.
+    void everyCharacterRoundTrips_data() {
+        QTest::addColumn<int>("index");
+        const auto order = WarehouseTables::inExportOrder();
+        for (int i = 0; i < order.size(); ++i)
+            QTest::newRow(qPrintable(order[i]->fileName)) << i;
+    }
+    void everyCharacterRoundTrips() {
+        QFETCH(int, index);
+        const WarehouseTable& table = *WarehouseTables::inExportOrder().at(index);
+        writeOneOfEach(QStringLiteral("000001"));
+        const QString name = QString::fromLatin1(table.table);
+        const QString key = QString::fromLatin1(table.key);
+        struct TextColumn {
+            QString name;
+            int width;
+            QStringList characters;
+        };
+        QList<TextColumn> texts;
+        QStringList copied;
+        QSqlQuery q =
+            Sql::exec(QStringLiteral(
+                          "SELECT COLUMN_NAME, DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, "
+                          "CHARACTER_SET_NAME FROM information_schema.COLUMNS WHERE "
+                          "TABLE_SCHEMA = DATABASE() AND TABLE_NAME = ? ORDER BY ORDINAL_POSITION"),
+                      {name});
+        while (q.next()) {
+            const QString column = q.value(0).toString();
+            if (column.compare(key, Qt::CaseInsensitive) == 0)
+                continue;
+            copied.append(column);
+            const QString type = q.value(1).toString();
+            if (type.contains(QLatin1String("char")) || type.contains(QLatin1String("text")))
+                texts.append({column, std::min(q.value(2).toInt(), 64),
+                              everyCharacter(q.value(3).toString())});
+        }
+        QVERIFY(!texts.isEmpty());
+        // Enough rows that each column holds every character once.
+        int rowCount = 1;
+        for (const TextColumn& c : std::as_const(texts))
+            rowCount = std::max(rowCount, int((c.characters.size() + c.width - 1) / c.width));
+        const int first =
+            Sql::value(QStringLiteral("SELECT MIN(%1) FROM %2").arg(key, name)).toInt();
+        Sql::exec(QStringLiteral("DELETE FROM %1 WHERE %2 <> ?").arg(name, key), {first});
+        // Names from the catalogue of the table just read.
+        for (int r = 1; r < rowCount; ++r)
+            Sql::exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %1 WHERE %3 = ?")
+                          .arg(name, copied.join(QLatin1Char(',')), key),
+                      {first});
+        QSqlQuery ids = Sql::exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(key, name));
+        QStringList sets;
+        for (const TextColumn& c : std::as_const(texts))
+            sets.append(c.name + QStringLiteral(" = ?"));
+        for (int r = 0; ids.next(); ++r) {
+            QVariantList values;
+            for (const TextColumn& c : std::as_const(texts))
+                values.append(
+                    c.characters.mid((r * c.width) % c.characters.size(), c.width).join(QString()));
+            values.append(ids.value(0));
+            Sql::exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                          .arg(name, sets.join(QLatin1Char(',')), key),
+                      values);
+        }
+        const QDate today = QDate::currentDate();
+        dateAll(table.table, today);
+        const QString path = exportFolder() + QLatin1Char('/') + table.fileName;
+        QString error;
+        QCOMPARE(WarehouseExport::writeTable(index, today, today, path, today, &error), rowCount);
+        QCOMPARE(error, QString());
+        QProcess lint;
+        lint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), path});
+        QVERIFY(lint.waitForFinished());
+        QVERIFY2(lint.exitCode() == 0, lint.readAllStandardError().constData());
+        const QList<QStringList> parsed = parsedRows(read(path), &error);
+        QCOMPARE(error, QString());
+        // What the database holds, field by field, as the export reads it.
+        QStringList selected;
+        for (const ExportField& f : table.fields)
+            selected.append(f.column ? QString::fromLatin1(f.column) : QStringLiteral("' '"));
+        QSqlQuery held = Sql::exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                                       .arg(selected.join(QLatin1Char(',')), name, key));
+        QCOMPARE(parsed.size(), rowCount);
+        for (int r = 0; held.next(); ++r) {
+            QStringList expected;
+            for (int i = 0; i < selected.size(); ++i)
+                expected.append(held.value(i).toString());
+            QCOMPARE(parsed.at(r), expected);
+        }
     }
 
     // A table without rows in the period is not read for its columns.

@@ -97,7 +97,11 @@ FaultTally FaultHarness::run(const std::function<QString()>& attempt, const QStr
         arm(at);
         const QString message = attempt();
         if (seen() < at) { // the fault was never reached: the attempt ran whole
-            tally.completed = true;
+            // and must have applied (a refusal would prove nothing).
+            tally.completed = message.isEmpty();
+            if (!tally.completed)
+                tally.faults.append(
+                    QStringLiteral("the run without a fault told \"%1\"").arg(message));
             break;
         }
         ++tally.failed;

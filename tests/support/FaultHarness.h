@@ -22,7 +22,7 @@ struct FaultTally {
     int compared = 0;       // checksum comparisons made after them
     int halfApplied = 0;    // attempts that left some table changed
     int untold = 0;         // attempts whose message did not tell the failure
-    bool completed = false; // the last attempt ran through and applied
+    bool completed = false; // the last attempt met no fault and reported success
     QStringList faults;     // what went wrong, for the failure report
 
     bool sound() const { return completed && halfApplied == 0 && untold == 0; }
