@@ -216,7 +216,7 @@ private slots:
                  QStringLiteral("1.vrhy 0.0 0.0 0.0; 2.vrhy 0.0 0.0 0.0; 2>vrhy 1.0 0.5 1.0"));
         QVERIFY(later[0].farmMissing && !later[2].farmMissing);
         QCOMPARE(BoarPerformance::chartNote(later),
-                 QString::fromUtf8("Na farme nie sú vrhy 1.vrhy: priemer farmy je 0."));
+                 QString::fromUtf8("Na farme nie sú žiadne 1.vrhy: priemer farmy je 0."));
     }
 
     void performancePrintoutAndWorkbook() {
@@ -339,7 +339,7 @@ print(ws["A2"].value, ws["B2"].value, ws["V2"].value, ws['W2'].value, ws['AE3'].
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QVERIFY(run.out.contains(QStringLiteral("2>vrhy  11.0 10.5 9.0  1.0 0.5 1.0")));
         QVERIFY(run.out.contains(
-            QString::fromUtf8("Na farme nie sú vrhy 1.vrhy: priemer farmy je 0.")));
+            QString::fromUtf8("Na farme nie sú žiadne 1.vrhy: priemer farmy je 0.")));
         shot(png, QStringLiteral("i28-chart-cli-no-first.png"));
         // A boar without litters on the farm has nothing to compare.
         run = home.run({QStringLiteral("--farm"), farm, QStringLiteral("boar"),

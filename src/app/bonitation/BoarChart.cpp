@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPixmap>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -36,6 +37,9 @@ void BoarChart::setBars(const QList<BoarPerformance::Bar>& bars, const QString& 
     chart->setTitle(BoarPerformance::chartTitle() + QStringLiteral(" – ") +
                     BoarPerformance::boarLabel(line, reg).simplified());
     chart->setAnimationOptions(QChart::NoAnimation);
+    // Values on the bars and the axis with a decimal comma.
+    chart->setLocale(QLocale(QLocale::Slovak, QLocale::Slovakia));
+    chart->setLocalizeNumbers(true);
     auto* series = new QBarSeries(chart);
     const struct {
         const char* name;

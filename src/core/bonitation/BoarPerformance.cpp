@@ -231,7 +231,7 @@ QString BoarPerformance::chartNote(const QList<Bar>& bars) {
             missing.append(b.label);
     if (missing.isEmpty())
         return {};
-    return QString::fromUtf8("Na farme nie sú vrhy ") + missing.join(QStringLiteral(", ")) +
+    return QString::fromUtf8("Na farme nie sú žiadne ") + missing.join(QStringLiteral(", ")) +
            QString::fromUtf8(": priemer farmy je 0.");
 }
 
