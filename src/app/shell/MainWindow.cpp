@@ -278,7 +278,10 @@ void MainWindow::buildMenus() {
         if (currentFarmTest())
             m_card->open(FormAktPrasnica::Mode::Enrolment);
     });
-    stub(entry(pigs, "ActionOpravaUdajov", u("Oprava &údajov ošípanej")), true);
+    onTriggered(entry(pigs, "ActionOpravaUdajov", u("Oprava &údajov ošípanej")), [this] {
+        if (currentFarmTest())
+            m_card->open(FormAktPrasnica::Mode::Correction);
+    });
     entry(pigs, "ActionNahlasenieKanca", u("Nahlásenie &kanca "), {}, 9)->setEnabled(false);
     pigs->addSeparator();
     stub(entry(pigs, "ActionKatalogyNT", u("&Katalógy na NT prasničiek")), true);
