@@ -1,6 +1,7 @@
 // Mating and litter corrections and cancellations of the sow card, and the
 // animal search, against the real database.
 #include "../litter/LitterFixture.h"
+#include "../reports/PdfText.h"
 #include "CliHome.h"
 #include "FaultHarness.h"
 #include "HerdFixture.h"
@@ -8,6 +9,9 @@
 #include "TestDatabase.h"
 #include "card/LitterCorrection.h"
 #include "card/MatingCorrection.h"
+#include "common/DateText.h"
+#include "register/DocumentInsert.h"
+#include "reports/ReportEngine.h"
 #include "views/AnimalSearch.h"
 
 #include <QTest>
@@ -438,6 +442,43 @@ private slots:
         QCOMPARE(one("SELECT COUNT(*) FROM tprasopr"), QStringLiteral("0"));
     }
 
+    // The day's correction documents print: the mating ones (with the mating
+    // batch's of that day) and the litter ones, with their readable dates.
+    void dayPrintouts() {
+        mating("00001", day0);
+        weanedLitter(day0.addDays(115), 1);
+        QCOMPARE(MatingCorrection::correct(mating0(), {{}, {}, {}, 2}).kind,
+                 Notice::Kind::Information);
+        QCOMPARE(LitterCorrection::correct(litterOn(day0.addDays(115)),
+                                           {{"Vsetky_nar", "13"}, {"Hmotnost_vrhu_dochov", "85.5"}})
+                     .kind,
+                 Notice::Kind::Information);
+        const QDate today = Documents::serverToday();
+        ReportEngine engine(ReportEngine::herdProject());
+        const struct {
+            DayPrintout printout;
+            const char* file;
+            QStringList shown;
+        } cases[] = {
+            {MatingCorrection::dayPrintout(),
+             "/tmp/i24-ReportDAktInsO.pdf",
+             {"00001", "03.03.2025", "31"}},
+            {LitterCorrection::dayPrintout(),
+             "/tmp/i24-ReportDAktOpr.pdf",
+             {"00001", "26.06.2025", "13", "85,5", "41"}},
+        };
+        for (const auto& c : cases) {
+            QVERIFY(c.printout.read(farm, today.addDays(-1)).rows.isEmpty());
+            const ReportData data = c.printout.read(farm, today);
+            QCOMPARE(data.rows.size(), 1);
+            c.printout.setParameters(engine, farm, today);
+            engine.printToPdf(c.printout.report, data, QString::fromLatin1(c.file));
+            const QString text = pdfPages(QString::fromLatin1(c.file)).join(QLatin1Char('\n'));
+            for (const QString& shown : c.shown)
+                QVERIFY2(text.contains(shown), qPrintable(shown + " in\n" + text));
+        }
+    }
+
     void searchKeys_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("kind");
@@ -491,5 +532,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCardCorrections)
+QTEST_MAIN(TestCardCorrections)
 #include "test_card_corrections.moc"

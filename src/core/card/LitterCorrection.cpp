@@ -310,4 +310,19 @@ Notice cancel(const LitterKey& key) {
     }
 }
 
+DayPrintout dayPrintout() {
+    return {
+        QStringLiteral("ReportDAktOpr"),
+        u("Zadaj dátum aktualizácie"),
+        "dos4",
+        {"cislo_farmy", "podnik", "okres", "zavod", "chov", "prasn4", "datopr4", "vset4", "zive4",
+         "chvrhu4", "datodst", "doch4", "hmotn", "vyrovvrh", "datum_vytvorenia", "DI"},
+        Notice::error(u("Opis vstupných údajov dávky"),
+                      u("Nie sú dáta Oš4 - vrh s uvedeným dátumom aktualizácie !")),
+        [](ReportData& data) {
+            DayPrintout::readDates(data, {QStringLiteral("datopr4"), QStringLiteral("datodst")});
+            DayPrintout::readWeights(data, {QStringLiteral("hmotn")});
+        }};
+}
+
 } // namespace herd::LitterCorrection

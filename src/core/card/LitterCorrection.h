@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/DayPrintout.h"
 #include "common/Notice.h"
 
 #include <QDate>
@@ -58,6 +59,10 @@ Notice correct(const LitterKey& key, const QList<std::pair<QString, QString>>& t
 // Deletes the litter: as correct(), with the cancellation's texts. A litter
 // with offspring on record is refused.
 Notice cancel(const LitterKey& key);
+
+// "Opis vstupných údajov dávky": the day's dos4 documents of the farm on
+// "ReportDAktOpr".
+DayPrintout dayPrintout();
 
 } // namespace LitterCorrection
 } // namespace herd

@@ -9,6 +9,7 @@
 #include "litter/LitterHybrid.h"
 #include "litter/MatingApply.h"
 #include "litter/MatingBatch.h"
+#include "litter/MatingPrintout.h"
 #include "register/MatingDocument.h"
 
 #include <QSqlQuery>
@@ -214,6 +215,12 @@ Notice cancel(const MatingKey& key) {
     } catch (const SqlError& e) {
         return Notice::error(title, u("Nekorektné vykonanie zrušenia: ") + e.text());
     }
+}
+
+DayPrintout dayPrintout() {
+    DayPrintout printout = MatingPrintout::day();
+    printout.report = QStringLiteral("ReportDAktInsO");
+    return printout;
 }
 
 } // namespace herd::MatingCorrection

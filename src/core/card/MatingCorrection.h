@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/DayPrintout.h"
 #include "common/Notice.h"
 
 #include <QDate>
@@ -59,6 +60,10 @@ std::optional<Notice> checkReInseminations(const QString& typed, int* value);
 Notice correct(const MatingKey& key, const MatingChange& change);
 // Deletes the mating: as correct(), with the cancellation's texts.
 Notice cancel(const MatingKey& key);
+
+// "Opis vstupných údajov dávky": the day's dos3 documents of the farm (the
+// mating batch's among them) on "ReportDAktInsO".
+DayPrintout dayPrintout();
 
 } // namespace MatingCorrection
 } // namespace herd
