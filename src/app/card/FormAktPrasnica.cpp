@@ -6,6 +6,8 @@
 #include "card/CardMode.h"
 #include "card/EnrolmentFields.h"
 #include "card/EnrolmentPrintout.h"
+#include "card/LitterCorrectionPanel.h"
+#include "card/MatingCorrectionPanel.h"
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
 #include "shell/FailureBox.h"
@@ -115,6 +117,8 @@ FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progres
     connect(m_form, &BatchEntryForm::enterPressed, this, &FormAktPrasnica::onEnter);
     connect(m_form, &BatchEntryForm::fieldLeft, this, &FormAktPrasnica::onFieldLeft);
     // The correction mode's work modes, one line each.
+    addMode(new MatingCorrectionPanel(m_state, this));
+    addMode(new LitterCorrectionPanel(m_state, this));
     hideWorkPanels();
 }
 
