@@ -159,9 +159,12 @@ private slots:
         QLineEdit* alive = panel->field(QStringLiteral("Zivo_nar"));
         alive->setText(QStringLiteral("12"));
         emit alive->textEdited(QStringLiteral("12"));
-        press(panel, RecordNavigator::Post);
+        emit alive->editingFinished(); // leaving the field checks it
         QCOMPARE(m_dialogs->texts(),
                  QStringList{u("Nekorektné počty Všetkých a Živo narodených !")});
+        press(panel, RecordNavigator::Post); // posting checks again
+        QCOMPARE(m_dialogs->texts().size(), 2);
+        QCOMPARE(m_dialogs->texts().last(), u("Nekorektné počty Všetkých a Živo narodených !"));
         QVERIFY(panel->editing());
         shoot(m_card.get(), QStringLiteral("i24-oprava-oprasenia.png"));
         alive->setText(QStringLiteral("10"));

@@ -1,12 +1,14 @@
 #include "card/LitterCorrectionPanel.h"
 
 #include "card/LitterCorrection.h"
+#include "shell/Dialogs.h"
 #include "views/DisplayFormat.h"
 #include "widgets/RecordNavigator.h"
 
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace herd;
@@ -48,6 +50,11 @@ LitterCorrectionPanel::LitterCorrectionPanel(ShellState& state, QWidget* parent)
             if (!m_typed.contains(column))
                 m_typed.append(column);
         });
+        // Leaving a typed field checks it against the row as edited so far.
+        connect(e, &QLineEdit::editingFinished, this, [this, column] {
+            if (editing() && m_typed.contains(column))
+                leave(column);
+        });
         // Enter moves on in the fields' order, from the last to the navigator.
         connect(e, &QLineEdit::returnPressed, this, [this, columns, i] {
             if (i + 1 < columns.size())
@@ -86,6 +93,37 @@ void LitterCorrectionPanel::fill(const QSqlRecord& r) {
             it.value()->setText(v.isNull() ? QString() : DisplayFormat::decimal(v, 1));
         else
             it.value()->setText(v.toString().trimmed());
+    }
+}
+
+void LitterCorrectionPanel::leave(const QString& column) {
+    const QSqlRecord r = current();
+    std::optional<LitterValues> row =
+        LitterValues{r.value(QStringLiteral("Kod_charVrh")).toString().trimmed(),
+                     r.value(QStringLiteral("Vsetky_nar")).toInt(),
+                     r.value(QStringLiteral("Zivo_nar")).toInt(),
+                     r.value(QStringLiteral("Datum_odstavu")).toDate(),
+                     r.value(QStringLiteral("Pocet_dochov")).toInt(),
+                     r.value(QStringLiteral("Hmotnost_vrhu_dochov")).toDouble(),
+                     r.value(QStringLiteral("Kod_VyV")).toString().trimmed()};
+    const QDate farrowed = r.value(QStringLiteral("Datum_oprasenia")).toDate();
+    // The fields typed before this one in Enter order hold their values.
+    for (const QString& c : LitterCorrection::fields()) {
+        if (!m_typed.contains(c))
+            continue;
+        const std::optional<Notice> refused =
+            LitterCorrection::check(c, m_fields.value(c)->text(), farrowed, *row);
+        if (c != column) {
+            if (refused)
+                return; // an earlier field is refused: its own leaving said so
+            continue;
+        }
+        if (refused) {
+            Dialogs::instance().show(*refused);
+            QLineEdit* field = m_fields.value(column);
+            QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+        }
+        return;
     }
 }
 

@@ -26,6 +26,9 @@ protected:
     herd::DayPrintout dayPrintout() const override;
 
 private:
+    // The field check of a typed field when it is left (focus back on refusal).
+    void leave(const QString& column);
+
     QHash<QString, QLineEdit*> m_fields;
     QStringList m_typed; // the columns typed into in this edit
 };
