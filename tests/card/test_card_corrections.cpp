@@ -143,6 +143,8 @@ private slots:
                                         << u("Nekorektne uvedený spôsob pripustenia !");
         QTest::newRow("method too long") << MatingChange{{}, {}, "011", {}} << day0
                                          << u("Nekorektne uvedený spôsob pripustenia !");
+        QTest::newRow("count above 98")
+            << MatingChange{{}, {}, {}, 99} << day0 << u("Nekorektne uvedený počet RE !");
         QTest::newRow("no such mating") << MatingChange{{}, {}, {}, 1} << day0.addDays(1)
                                         << u("Pripustenie prasnice nie je evidované !");
     }

@@ -144,6 +144,11 @@ Notice correct(const MatingKey& key, const MatingChange& change) {
         c.boarLine = line;
         c.boarRegister = reg;
     }
+    if (c.reInseminations) {
+        int count = 0;
+        if (auto refused = checkReInseminations(QString::number(*c.reInseminations), &count))
+            return *refused;
+    }
     try {
         if (!c.boarLine.isEmpty() &&
             !Sql::value(QStringLiteral("SELECT 1 FROM tkance WHERE linia_kanca = ? AND "
