@@ -56,6 +56,14 @@ int runBoarBonitation(const QStringList& args, const Options& options, Io& io);
 // Runs "boar performance LINE REGISTER [--png FILE]": the boar's litters
 // against the farm's by class, and the chart as PNG.
 int runBoar(const QStringList& args, const Options& options, Io& io);
+// Runs "mating correct SOW HERD DATE [--boar LINE-REGISTER] [--method M] [--re N]"
+// and "mating cancel SOW HERD DATE" for the farm of --farm; 1 when refused.
+int runMating(const QStringList& args, const Options& options, Io& io);
+// Runs "litter correct SOW HERD DATE [--priebeh …]" and "litter cancel SOW HERD
+// DATE" for the farm of --farm; 1 when refused.
+int runLitter(const QStringList& args, const Options& options, Io& io);
+// Runs "find KEY": what the search strip finds (sow, boar or offspring).
+int runFind(const QStringList& args, const Options& options, Io& io);
 // Runs "demo --farms N --sows M --years Y [--seed S]": generates herds.
 int runDemo(const QStringList& args, Io& io);
 

@@ -57,6 +57,14 @@ const char* usage =
     "             [--xlsx SÚBOR]  prebuduje tabuľku Fbonit chovu a vypíše súhrn; vytlačí\n"
     "             zostavu ReportBonPra, ReportBonPraZ, ReportVek alebo ReportLOtca do PDF,\n"
     "             uloží katalóg prasníc do zošita\n"
+    "  --farm ČÍSLO mating correct PRASNICA CHOV DÁTUM [--boar LÍNIA-REGISTER] [--method KÓD]\n"
+    "             [--re POČET] | mating cancel PRASNICA CHOV DÁTUM\n"
+    "             opraví alebo zruší pripustenie prasnice\n"
+    "  --farm ČÍSLO litter correct PRASNICA CHOV DÁTUM [--priebeh K] [--vsetky N] [--zive N]\n"
+    "             [--odstav DÁTUM] [--dochovane N] [--hmotnost KG] [--vyrovnanost K]\n"
+    "             | litter cancel PRASNICA CHOV DÁTUM   opraví alebo zruší oprasenie\n"
+    "  [--farm ČÍSLO] find KĽÚČ   nájde prasnicu (xxxxx), kanca (xxxx xxxxx) alebo potomka "
+    "(xxxxx/xx)\n"
     "  demo --farms N --sows M --years R [--seed S]\n"
     "             vytvorí N demonštračných fariem s M prasnicami a históriou R rokov\n"
     "  --farm ČÍSLO         farma, s ktorou príkaz pracuje\n";
@@ -164,6 +172,12 @@ int main(int argc, char** argv) {
         return cli::runBoar(args, options, io);
     if (command == QLatin1String("demo"))
         return cli::runDemo(args, io);
+    if (command == QLatin1String("mating"))
+        return cli::runMating(args, options, io);
+    if (command == QLatin1String("litter"))
+        return cli::runLitter(args, options, io);
+    if (command == QLatin1String("find"))
+        return cli::runFind(args, options, io);
     if (command == QLatin1String("measurement"))
         return cli::runMeasurement(args, options, io);
     io.err << "Neznámy príkaz: " << command << "\n" << usage;

@@ -355,8 +355,8 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::newRow("backup") << "ActionZaloha" << false << "Záloha databázy";
         QTest::newRow("housings") << "ActionUstajnenia" << true << "Ustajnenia aktuálnej farmy";
-        QTest::newRow("sow search") << "ActionHladatPrasnicu" << true << "Prasnicu ...";
-        QTest::newRow("boar search") << "ActionHladatKanca" << false << "Kanca ...";
+        QTest::newRow("gilt catalogues")
+            << "ActionKatalogyNT" << true << QString::fromUtf8("Katalógy na NT prasničiek");
     }
     void unbuiltCommandsSaySo() {
         QFETCH(QString, action);
@@ -419,12 +419,69 @@ private slots:
         }
     }
 
-    void searchStripSaysSo() {
+    // The search strip shows the card of what it finds and is left holding a
+    // single blank; a wrong key or an animal not on record leaves the shown
+    // card as it was.
+    void searchStrip_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("frame");   // shown afterwards
+        QTest::addColumn<QString>("message"); // empty: none
+        const QString sowMissing = QString::fromUtf8("Nie je evidovaná uvedená prasnica/čka !");
+        QTest::newRow("sow after the residual blank") << " 00343"
+                                                      << "FramePrasnice"
+                                                      << "";
+        QTest::newRow("six characters without slash")
+            << "003441"
+            << "" << QString::fromUtf8("Ošípaná nebola zadaná korektne !");
+        QTest::newRow("sow not on the farm") << "00344"
+                                             << "" << sowMissing;
+        QTest::newRow("short key") << "343"
+                                   << "" << sowMissing;
+        QTest::newRow("offspring not on record")
+            << "00344/45"
+            << "" << QString::fromUtf8("Nie je evidovaný uvedený jedinec !");
+    }
+    void searchStrip() {
+        QFETCH(QString, typed);
+        QFETCH(QString, frame);
+        QFETCH(QString, message);
+        herd::Sql::exec(QStringLiteral("INSERT INTO tpraspev (cislo_farmy, chovatel_chov, "
+                                       "prasnica_farma, prasnica_krcislo) "
+                                       "VALUES ('000001', '01', '00343', '00343')"));
         chooseFarm();
         m_window->show();
         m_window->switchModule(Module::Osipane);
+        m_window->treePane()->searchEdit()->setText(typed);
         QTest::mouseClick(m_window->treePane()->searchButton(), Qt::LeftButton);
-        QCOMPARE(m_dialogs->texts(), QStringList{notAvailable});
+        QCOMPARE(m_window->content()->visibleFrame(), frame);
+        if (!frame.isEmpty())
+            QCOMPARE(m_window->state().aktJedinec, typed.trimmed());
+        else
+            QCOMPARE(m_window->state().aktJedinec, QString());
+        QCOMPARE(m_dialogs->texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(m_window->treePane()->searchEdit()->text(), QStringLiteral(" "));
+    }
+
+    // The menu searches ask in their input box; the boar's works before a
+    // farm is chosen, the sow's refuses.
+    void menuSearches() {
+        m_dialogs->textAnswers = {QStringLiteral("3301 00001")};
+        m_window->action(QStringLiteral("ActionHladatKanca"))->trigger();
+        QCOMPARE(m_dialogs->textsAsked,
+                 QStringList{QString::fromUtf8("Zadaj kanca|v tvare: xxxx xxxxx")});
+        QCOMPARE(m_dialogs->texts(),
+                 QStringList{QString::fromUtf8("Nie je evidovaný uvedený kanec !")});
+        m_dialogs->shown.clear();
+        m_window->action(QStringLiteral("ActionHladatPrasnicu"))->trigger();
+        QCOMPARE(m_dialogs->texts(), QStringList{noFarm});
+        QCOMPARE(m_dialogs->textsAsked.size(), 1);
+        chooseFarm();
+        m_dialogs->shown.clear();
+        m_window->action(QStringLiteral("ActionHladatPotomstvo"))->trigger(); // cancelled
+        QCOMPARE(m_dialogs->textsAsked.last(),
+                 QString::fromUtf8("Zadaj potomstvo (jedinca)|v tvare: xxxxx/xx"));
+        QCOMPARE(m_dialogs->texts(),
+                 QStringList{QString::fromUtf8("Nie je evidovaný uvedený jedinec !")});
     }
 
     // A panel built later registers itself for its frame and replaces the answer.

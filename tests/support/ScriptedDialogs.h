@@ -35,6 +35,11 @@ public:
         return saveFileAnswer;
     }
 
+    QString askText(const QString& title, const QString& prompt) override {
+        textsAsked.append(title + QLatin1Char('|') + prompt);
+        return textAnswers.isEmpty() ? QString() : textAnswers.takeFirst();
+    }
+
     QStringList texts() const { return herd::texts(shown); }
 
     QList<herd::Notice> shown;
@@ -44,6 +49,8 @@ public:
     int logins = 0;
     std::optional<QDate> dateAnswer; // cancelled when empty
     QStringList dateCaptions;
-    QString saveFileAnswer; // for saveFile(); cancel when empty
-    QStringList savesAsked; // the suggested paths
+    QString saveFileAnswer;  // for saveFile(); cancel when empty
+    QStringList savesAsked;  // the suggested paths
+    QStringList textAnswers; // for askText(); cancelled when empty
+    QStringList textsAsked;  // "title|prompt"
 };

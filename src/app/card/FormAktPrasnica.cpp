@@ -3,8 +3,11 @@
 #include "batch/BatchEntryForm.h"
 #include "batch/BatchSteps.h"
 #include "batch/BatchTableModel.h"
+#include "card/CardMode.h"
 #include "card/EnrolmentFields.h"
 #include "card/EnrolmentPrintout.h"
+#include "card/LitterCorrectionPanel.h"
+#include "card/MatingCorrectionPanel.h"
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
 #include "shell/FailureBox.h"
@@ -113,7 +116,53 @@ FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progres
     });
     connect(m_form, &BatchEntryForm::enterPressed, this, &FormAktPrasnica::onEnter);
     connect(m_form, &BatchEntryForm::fieldLeft, this, &FormAktPrasnica::onFieldLeft);
+    // The correction mode's work modes, one line each.
+    addMode(new MatingCorrectionPanel(m_state, this));
+    addMode(new LitterCorrectionPanel(m_state, this));
     hideWorkPanels();
+}
+
+void FormAktPrasnica::addMode(CardMode* mode) {
+    auto* combo = findChild<QComboBox*>(mode->listName());
+    Q_ASSERT(combo);
+    combo->addItems(mode->items());
+    combo->setCurrentIndex(-1);
+    for (QFrame*& panel : m_panels) {
+        if (panel->objectName() != mode->objectName())
+            continue;
+        delete layout()->replaceWidget(panel, mode);
+        panel->deleteLater();
+        panel = mode;
+    }
+    mode->hide();
+    m_modes.append(mode);
+    connect(combo, &QComboBox::activated, this, [this, combo, mode](int item) {
+        m_steps->setCurrentIndex(-1);
+        for (QComboBox* other : std::as_const(m_otherLists))
+            if (other != combo)
+                other->setCurrentIndex(-1);
+        for (QFrame* panel : std::as_const(m_panels))
+            if (panel != mode)
+                panel->hide();
+        m_navigator->hide();
+        showGrid(false);
+        m_filler->setVisible(false);
+        mode->show();
+        mode->choose(item);
+    });
+}
+
+void FormAktPrasnica::chooseItem(const QString& list, int item) {
+    auto* combo = findChild<QComboBox*>(list);
+    combo->setCurrentIndex(item);
+    emit combo->activated(item);
+}
+
+CardMode* FormAktPrasnica::mode(const QString& panel) const {
+    for (CardMode* m : m_modes)
+        if (m->objectName() == panel)
+            return m;
+    return nullptr;
 }
 
 FormAktPrasnica::~FormAktPrasnica() = default;
@@ -250,6 +299,8 @@ void FormAktPrasnica::prepare(Mode mode) {
         other->setCurrentIndex(-1);
         other->hide();
     }
+    for (CardMode* m : std::as_const(m_modes))
+        m->reset();
     m_matingLabel->hide();
     m_farrowingLabel->hide();
     m_boarLabel->hide();
@@ -265,6 +316,12 @@ void FormAktPrasnica::prepare(Mode mode) {
         m_sowLabel->adjustSize();
         m_sowLabel->show();
         m_steps->hide();
+        for (QLabel* l : {m_matingLabel, m_farrowingLabel, m_boarLabel}) {
+            l->adjustSize();
+            l->show();
+        }
+        for (QComboBox* other : std::as_const(m_otherLists))
+            other->show();
     }
 }
 

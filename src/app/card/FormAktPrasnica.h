@@ -7,6 +7,7 @@
 #include <QDialog>
 
 class BatchEntryForm;
+class CardMode;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -18,10 +19,10 @@ class BatchTableModel;
 }
 
 // The sow and boar card window TFormAktPrasnica. Opened modally by the main
-// window in one of its modes; this build offers the enrolment mode
-// ("Nahlásenie prasnice") with its step list, entry panel PanelZar,
-// navigator and grid. The correction mode's lists and panels exist, hidden,
-// for the corrections to come.
+// window in one of its modes: the enrolment mode ("Nahlásenie prasnice")
+// with its step list, entry panel PanelZar, navigator and grid, and the
+// correction mode ("Oprava údajov ošípanej") whose lists drive the
+// registered CardModes (addMode).
 class FormAktPrasnica : public QDialog {
     Q_OBJECT
 public:
@@ -40,6 +41,11 @@ public:
     void runStep(Step step);
     // The current farm changed: a checked batch must be checked again.
     void farmChanged();
+    // Registers a work mode of the correction mode (the window owns it).
+    void addMode(CardMode* mode);
+    // Chooses an item of a correction list as a click does.
+    void chooseItem(const QString& list, int item);
+    CardMode* mode(const QString& panel) const;
 
     herd::EnrolmentBatch& batch() { return m_batch; }
     BatchEntryForm* form() const { return m_form; }
@@ -70,6 +76,7 @@ private:
     QComboBox* m_steps = nullptr;
     QList<QComboBox*> m_otherLists;
     QList<QFrame*> m_panels; // PanelZar first
+    QList<CardMode*> m_modes;
     QFrame* m_panelZar = nullptr;
     RecordNavigator* m_navigator = nullptr;
     QTableView* m_grid = nullptr;

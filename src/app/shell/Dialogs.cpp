@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -50,6 +52,13 @@ bool MessageBoxDialogs::login(LoginValues& values) {
         return false;
     values = dialog.values();
     return true;
+}
+
+QString Dialogs::askText(const QString& title, const QString& prompt) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                               QLineEdit::Normal, {}, &ok);
+    return ok ? text : QString();
 }
 
 std::optional<QDate> MessageBoxDialogs::askDate(const QString& caption) {

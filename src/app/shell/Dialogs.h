@@ -32,6 +32,8 @@ public:
     // user cancels. The filter is a file dialog's ("PDF (*.pdf)").
     virtual QString saveFile(const QString& title, const QString& suggested,
                              const QString& filter) = 0;
+    // An input box with a prompt; empty when cancelled.
+    virtual QString askText(const QString& title, const QString& prompt);
 
     static Dialogs& instance();
     // Replaces the service (tests); nullptr restores the message boxes.

@@ -154,8 +154,7 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     buildToolBar();
     syncModuleTicks();
     connect(m_trees, &TreePane::nodeChosen, this, &MainWindow::onNodeChosen);
-    connect(m_trees->searchButton(), &QPushButton::clicked, this,
-            [this] { notAvailable(u("Hľadaj ...")); });
+    connect(m_trees->searchButton(), &QPushButton::clicked, this, &MainWindow::searchStrip);
     // A lost connection offers the login again.
     FailureBox::setReconnect([this] { reconnectDatabase(); });
 
@@ -278,7 +277,10 @@ void MainWindow::buildMenus() {
         if (currentFarmTest())
             m_card->open(FormAktPrasnica::Mode::Enrolment);
     });
-    stub(entry(pigs, "ActionOpravaUdajov", u("Oprava &údajov ošípanej")), true);
+    onTriggered(entry(pigs, "ActionOpravaUdajov", u("Oprava &údajov ošípanej")), [this] {
+        if (currentFarmTest())
+            m_card->open(FormAktPrasnica::Mode::Correction);
+    });
     entry(pigs, "ActionNahlasenieKanca", u("Nahlásenie &kanca "), {}, 9)->setEnabled(false);
     pigs->addSeparator();
     stub(entry(pigs, "ActionKatalogyNT", u("&Katalógy na NT prasničiek")), true);
@@ -287,9 +289,34 @@ void MainWindow::buildMenus() {
     views->setObjectName(QStringLiteral("MenuPohlady"));
     QMenu* search = views->addMenu(u("&Hľadať"));
     search->setObjectName(QStringLiteral("MenuHladat"));
-    stub(entry(search, "ActionHladatPrasnicu", u("&Prasnicu ..."), {}, 5), true);
-    stub(entry(search, "ActionHladatKanca", u("&Kanca ..."), {}, 4));
-    stub(entry(search, "ActionHladatPotomstvo", u("P&otomstvo ..."), {}, 3), true);
+    // Each asks for the identifier and shows its card; cancelling asks with an empty key.
+    const struct {
+        const char* action;
+        const char* text;
+        int image;
+        bool needsFarm;
+        const char* title;
+        const char* prompt;
+        herd::AnimalSearch::Kind kind;
+    } searches[] = {
+        {"ActionHladatPrasnicu", "&Prasnicu ...", 5, true, "Zadaj prasnicu /čku", "v tvare: xxxxx",
+         herd::AnimalSearch::Kind::Sow},
+        {"ActionHladatKanca", "&Kanca ...", 4, false, "Zadaj kanca", "v tvare: xxxx xxxxx",
+         herd::AnimalSearch::Kind::Boar},
+        {"ActionHladatPotomstvo", "P&otomstvo ...", 3, true, "Zadaj potomstvo (jedinca)",
+         "v tvare: xxxxx/xx", herd::AnimalSearch::Kind::Offspring},
+    };
+    for (const auto& s : searches) {
+        const QString title = u(s.title), prompt = u(s.prompt);
+        const bool needsFarm = s.needsFarm;
+        const herd::AnimalSearch::Kind kind = s.kind;
+        onTriggered(entry(search, s.action, u(s.text), {}, s.image),
+                    [this, title, prompt, needsFarm, kind] {
+                        if (needsFarm && !currentFarmTest())
+                            return;
+                        showSearched({kind, Dialogs::instance().askText(title, prompt)});
+                    });
+    }
     views->addSeparator();
     connect(entry(views, "ActionRychleVybery", u("&Rýchle výbery "), {}, 16), &QAction::triggered,
             this, [this] {
@@ -573,6 +600,36 @@ void MainWindow::showAnimalCard(QTreeWidgetItem* item, const QString& offspringC
         panel->setCaption(card->caption);
         panel->showCard();
     }
+}
+
+void MainWindow::searchStrip() {
+    QLineEdit* edit = m_trees->searchEdit();
+    const herd::AnimalSearch::Key key = herd::AnimalSearch::parse(edit->text());
+    if (key.kind == herd::AnimalSearch::Kind::Invalid)
+        Dialogs::instance().show(herd::AnimalSearch::invalid());
+    else
+        showSearched(key);
+    // A single blank waits for the next search.
+    edit->setText(QStringLiteral(" "));
+}
+
+void MainWindow::showSearched(const herd::AnimalSearch::Key& key) {
+    const QString frame = herd::AnimalSearch::frameOf(key.kind);
+    const QString caption = herd::AnimalSearch::captionOf(key.kind);
+    FailureBox::guard(u("Hľadaj ..."), [&] {
+        if (const auto missing = herd::AnimalSearch::find(m_state.aktFarma, key)) {
+            Dialogs::instance().show(*missing);
+            return;
+        }
+        m_state.aktJedinec = key.text;
+        m_content->hideFrames();
+        if (!m_content->offerFrame(frame, caption.trimmed()))
+            return;
+        if (auto* panel = qobject_cast<HerdPanel*>(m_content->frame(frame))) {
+            panel->setCaption(caption);
+            panel->showCard();
+        }
+    });
 }
 
 void MainWindow::litterSheetNodeChosen(QTreeWidgetItem* item) {

@@ -4,6 +4,7 @@
 #include "farms/FarmChoice.h"
 #include "farms/ShellState.h"
 #include "shell/TreePane.h"
+#include "views/AnimalSearch.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -84,6 +85,10 @@ private:
     // A node of a tree whose nodes all show one frame (bonitation, measurement).
     void framedNodeChosen(QTreeWidgetItem* item, const QString& frame);
     void showAnimalCard(QTreeWidgetItem* item, const QString& offspringCaption);
+    // Shows the card of a searched animal; one not on record leaves the
+    // shown card as it was.
+    void showSearched(const herd::AnimalSearch::Key& key);
+    void searchStrip();
     static bool isFarmNode(QTreeWidgetItem* item);
 
     herd::ConnectionSettings m_settings;

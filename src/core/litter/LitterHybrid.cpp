@@ -13,7 +13,13 @@ QString fertileMatingJoin(const QString& o, const QString& i) {
                "AND %2.datum_pripustenia = (SELECT MAX(m.datum_pripustenia) FROM tprasins m "
                "WHERE m.cislo_farmy = %1.cislo_farmy AND m.chovatel_chov = %1.chovatel_chov "
                "AND m.prasnica_farma = %1.prasnica_farma "
-               "AND m.datum_pripustenia < %1.datum_oprasenia)")
+               "AND m.datum_pripustenia < %1.datum_oprasenia "
+               // Bounded at the previous litter: a cycle without a mating
+               // never borrows the boar of the cycle before.
+               "AND NOT EXISTS (SELECT 1 FROM tprasopr p WHERE p.cislo_farmy = %1.cislo_farmy "
+               "AND p.chovatel_chov = %1.chovatel_chov AND p.prasnica_farma = %1.prasnica_farma "
+               "AND p.datum_oprasenia < %1.datum_oprasenia "
+               "AND p.datum_oprasenia >= m.datum_pripustenia))")
         .arg(o, i);
 }
 

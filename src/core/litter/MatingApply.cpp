@@ -14,6 +14,23 @@ namespace herd::MatingApply {
 
 namespace {
 
+// Up to the sow's next litter (after the day): the matings of this cycle only.
+QString laterMatingsSql() {
+    return QStringLiteral(
+        "SELECT i.datum_pripustenia FROM tprasins i WHERE i.cislo_farmy = ? "
+        "AND i.chovatel_chov = ? AND i.prasnica_farma = ? AND i.datum_pripustenia > ? "
+        "AND NOT EXISTS (SELECT 1 FROM tprasopr o WHERE o.cislo_farmy = i.cislo_farmy "
+        "AND o.chovatel_chov = i.chovatel_chov AND o.prasnica_farma = i.prasnica_farma "
+        "AND o.datum_oprasenia > ? AND o.datum_oprasenia <= i.datum_pripustenia) "
+        "ORDER BY i.datum_pripustenia");
+}
+
+QString reorderSql() {
+    return QStringLiteral("UPDATE tprasins SET poradie_pripustenia = ? WHERE "
+                          "cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
+                          "AND datum_pripustenia = ?");
+}
+
 struct Row {
     QString herd, sow, method, line, reg;
     QDate mated;
@@ -70,16 +87,8 @@ Statements::Statements(const QString& farm)
                             "WHERE cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
                             "AND datum_pripustenia = ?"))
     // Up to the sow's next litter (after the day): the matings of this cycle only.
-    , laterMatings(QStringLiteral(
-          "SELECT i.datum_pripustenia FROM tprasins i WHERE i.cislo_farmy = ? "
-          "AND i.chovatel_chov = ? AND i.prasnica_farma = ? AND i.datum_pripustenia > ? "
-          "AND NOT EXISTS (SELECT 1 FROM tprasopr o WHERE o.cislo_farmy = i.cislo_farmy "
-          "AND o.chovatel_chov = i.chovatel_chov AND o.prasnica_farma = i.prasnica_farma "
-          "AND o.datum_oprasenia > ? AND o.datum_oprasenia <= i.datum_pripustenia) "
-          "ORDER BY i.datum_pripustenia"))
-    , reorder(QStringLiteral("UPDATE tprasins SET poradie_pripustenia = ? WHERE "
-                             "cislo_farmy = ? AND chovatel_chov = ? AND prasnica_farma = ? "
-                             "AND datum_pripustenia = ?")) {
+    , laterMatings(laterMatingsSql())
+    , reorder(reorderSql()) {
     // Whether a sow is in performance control does not change while the batch applies.
     QSqlQuery q = Sql::exec(QStringLiteral("SELECT chovatel_chov, prasnica_farma, prasnica_vKU "
                                            "FROM tpraspev WHERE cislo_farmy = ? AND "
@@ -192,6 +201,17 @@ void renumberMatings(Statements& st, const FarmKeys& farm, const QString& herd, 
     int order = first;
     for (const QDate& d : dates)
         st.reorder.exec({order++, farm.farm, herd, sow, d});
+}
+
+void renumberMatings(const QString& farm, const QString& herd, const QString& sow,
+                     const QDate& after, int first) {
+    QSqlQuery q = Sql::exec(laterMatingsSql(), {farm, herd, sow, after, after});
+    QList<QDate> dates;
+    while (q.next())
+        dates.append(q.value(0).toDate());
+    int order = first;
+    for (const QDate& d : dates)
+        Sql::exec(reorderSql(), {order++, farm, herd, sow, d});
 }
 
 void updateEnrolmentDates(const FarmKeys& farm) {

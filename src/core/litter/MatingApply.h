@@ -51,6 +51,11 @@ void apply(const BatchRow& row, const FarmKeys& farm, Statements& statements);
 void renumberMatings(Statements& statements, const FarmKeys& farm, const QString& herd,
                      const QString& sow, const QDate& after, int first);
 
+// The same outside a batch: the sow's later matings of the cycle after the
+// day, numbered from first (a cancelled mating's later ones close the gap).
+void renumberMatings(const QString& farm, const QString& herd, const QString& sow,
+                     const QDate& after, int first);
+
 // Every sow of the batch gets her first mating day on the farm as the
 // enrolment date. Only her own matings move that day, so the sows outside the
 // batch, and other farms, are left alone.
