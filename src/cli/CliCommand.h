@@ -35,6 +35,13 @@ int runBatch(const QStringList& args, const Options& options, Io& io);
 // "sow NUMBER [--herd HERD]" for the farm of --farm: card, status with the
 // expected action, performance and movements as text.
 int runSow(const QStringList& args, const Options& options, Io& io);
+// Runs "sow correct SOW HERD --FIELD VALUE …", "sow cull SOW HERD --date D
+// --reason CODE" and "sow uncull SOW HERD" for the farm of --farm; 1 with the
+// Slovak message when refused.
+int runSowCard(const QStringList& args, const Options& options, Io& io);
+// Runs "boar correct|cull|uncull|transfer|show LINE REGISTER …" and "boar list
+// NAME [--code CODE] [--pdf FILE]": the boar card and the boar lists.
+int runBoar(const QStringList& args, const Options& options, Io& io);
 // Runs "list NAME [--code CODE] [--xlsx FILE] [--pdf FILE]" for the farm of
 // --farm: any list of the herd panels (HerdLists::all), and "list --help".
 int runList(const QStringList& args, const Options& options, Io& io);

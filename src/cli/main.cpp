@@ -39,6 +39,16 @@ const char* usage =
     "             vypíše kartu, status, úžitkovosť a pohyby prasnice\n"
     "  --farm ČÍSLO sow move PRASNICA CHOV --to KRAJ-OKRES-ZÁVOD-CHOV[-PRASNICA]\n"
     "             presunie záznamy prasnice k novému chovateľovi na farme\n"
+    "  --farm ČÍSLO sow correct PRASNICA CHOV --ÚDAJ HODNOTA ...\n"
+    "             opraví základné údaje prasnice (údaje: Cecky, Plemeno_KU, Datum_narodenia, ...)\n"
+    "  --farm ČÍSLO sow cull PRASNICA CHOV --date RRRR-MM-DD --reason KÓD | sow uncull PRASNICA "
+    "CHOV\n"
+    "             vyradí prasnicu z KÚ, zruší vyradenie\n"
+    "  --farm ČÍSLO boar correct|cull|uncull LÍNIA REGISTER ... | boar transfer LÍNIA REGISTER\n"
+    "             --to KRAJ-OKRES-ZÁVOD-CHOV  opraví, vyradí, vráti alebo presunie kanca\n"
+    "  boar show LÍNIA REGISTER  vypíše kartu, status a pohyby kanca\n"
+    "  --farm ČÍSLO boar list NÁZOV [--code KÓD] [--xlsx SÚBOR] [--pdf SÚBOR]\n"
+    "             vypíše zoznam kancov (Vlastné kance, Kance z ISK, Všetky kance, ...)\n"
     "  --farm ČÍSLO list NÁZOV [--code KÓD] [--xlsx SÚBOR] [--pdf SÚBOR]\n"
     "             vypíše zoznam panelu ošípaných (prasnice, prasničky, potomstvo, výkrm),\n"
     "             uloží ho do zošita alebo do PDF; názvy vypíše: list --help\n"
@@ -134,6 +144,8 @@ int main(int argc, char** argv) {
         return cli::runBatch(args, options, io);
     if (command == QLatin1String("sow"))
         return cli::runSow(args, options, io);
+    if (command == QLatin1String("boar"))
+        return cli::runBoar(args, options, io);
     if (command == QLatin1String("list"))
         return cli::runList(args, options, io);
     if (command == QLatin1String("bonitation"))
