@@ -2,6 +2,7 @@
 
 #include "common/Notice.h"
 
+#include <QDate>
 #include <QSqlQuery>
 
 namespace herd::BoarViews {
@@ -20,8 +21,19 @@ struct BoarKey {
 QSqlQuery card(const BoarKey& key);
 // His progeny-test results (tkansvjh).
 QSqlQuery progenyTest(const BoarKey& key);
-// His status: last action and housing with their names.
+// His status: the header, last action and housing with their names.
 QSqlQuery status(const BoarKey& key);
+// The header and his pedigree from his tree row (jedinec and the six
+// ancestors as the sow's pedigree shows them).
+QSqlQuery pedigree(const BoarKey& key);
+// The header alone (line and its name, register, birth, ear number, import,
+// breed), for the tabs that list rows below it.
+QSqlQuery header(const BoarKey& key);
+// His veterinary actions ('14' entries of tkanhist): datum_akcie, the
+// action's number and name, in date order.
+QSqlQuery veterinary(const BoarKey& key);
+// Records a veterinary action of the boar on the day.
+void reportVeterinary(const BoarKey& key, int ukon, const QDate& day);
 // His history in date order: kod_akcie, datum_akcie, nazov (action),
 // nazov_ukonu (veterinary action), farma_pohybu.
 QSqlQuery movements(const BoarKey& key);
