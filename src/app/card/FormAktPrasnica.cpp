@@ -3,8 +3,10 @@
 #include "batch/BatchEntryForm.h"
 #include "batch/BatchSteps.h"
 #include "batch/BatchTableModel.h"
+#include "card/CorrectionPanel.h"
 #include "card/EnrolmentFields.h"
 #include "card/EnrolmentPrintout.h"
+#include "card/PanelPres.h"
 #include "db/SqlError.h"
 #include "shell/Dialogs.h"
 #include "shell/FailureBox.h"
@@ -78,8 +80,14 @@ FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progres
     layout->addWidget(m_panelZar);
     // The other work panels of the card (corrections, mating, farrowing,
     // transfers, boar corrections) come with their modes.
+    m_sowCorrection = new CorrectionPanel(CorrectionPanel::Kind::Sow, m_state, this);
+    m_boarCorrection = new CorrectionPanel(CorrectionPanel::Kind::Boar, m_state, this);
     for (const char* name : {"PanelUpd", "PanelKUpd", "PanelPrip", "PanelOpr", "PanelPres"}) {
-        auto* panel = new QFrame(this);
+        QFrame* panel = QLatin1String(name) == QLatin1String("PanelUpd")    ? m_sowCorrection
+                        : QLatin1String(name) == QLatin1String("PanelKUpd") ? m_boarCorrection
+                                                                            : new QFrame(this);
+        if (QLatin1String(name) == QLatin1String("PanelPres")) // the transfer batch
+            (new QVBoxLayout(panel))->addWidget(new PanelPres(m_state, m_progress, panel));
         panel->setObjectName(QString::fromLatin1(name));
         panel->hide();
         layout->addWidget(panel);
@@ -173,6 +181,47 @@ void FormAktPrasnica::buildTop() {
         combo->hide();
         m_otherLists.append(combo);
     }
+    m_otherLists[0]->addItems({u("Oprava základných údajov prasnice"), u("Vyradenie prasnice z KÚ"),
+                               u("Zrušenie vyradenia prasnice z KÚ"), u("Presun prasníc"),
+                               u("Opis vstupných údajov dávky opráv")});
+    m_otherLists[1]->addItems({u("Oprava základných údajov kanca"), u("Vyradenie kanca z KÚ"),
+                               u("Zrušenie vyradenia kanca z KÚ"), u("Presun kanca"),
+                               u("Opis vstupných údajov dávky opráv")});
+    for (bool boar : {false, true}) {
+        m_otherLists[boar ? 1 : 0]->setCurrentIndex(-1);
+        connect(m_otherLists[boar ? 1 : 0], &QComboBox::activated, this,
+                [this, boar](int item) { chooseCorrection(boar, item); });
+    }
+}
+
+void FormAktPrasnica::chooseCorrection(bool boar, int item) {
+    // Only one list of the card is in use at a time.
+    QComboBox* list = m_otherLists[boar ? 1 : 0];
+    for (QComboBox* other : std::as_const(m_otherLists))
+        if (other != list)
+            other->setCurrentIndex(-1);
+    list->setCurrentIndex(item);
+    hideWorkPanels();
+    if (item == 4) { // the day's documents of enrolment, correction and culling
+        try {
+            BatchSteps::printDay(herd::enrolmentPrintout(), m_state.aktFarma, this);
+        } catch (const herd::SqlError& e) {
+            FailureBox::show(windowTitle(), e);
+        }
+        return;
+    }
+    if (!boar && item == CorrectionPanel::Transfer) {
+        setWindowTitle(
+            CorrectionPanel::titleOf(CorrectionPanel::Kind::Sow, CorrectionPanel::Transfer));
+        findChild<QFrame*>(QStringLiteral("PanelPres"))->show();
+        return;
+    }
+    CorrectionPanel* panel = boar ? m_boarCorrection : m_sowCorrection;
+    const auto mode = static_cast<CorrectionPanel::Mode>(item);
+    setWindowTitle(CorrectionPanel::titleOf(
+        boar ? CorrectionPanel::Kind::Boar : CorrectionPanel::Kind::Sow, mode));
+    panel->setMode(mode);
+    panel->show();
 }
 
 QFrame* FormAktPrasnica::buildPanelZar() {
@@ -265,6 +314,9 @@ void FormAktPrasnica::prepare(Mode mode) {
         m_sowLabel->adjustSize();
         m_sowLabel->show();
         m_steps->hide();
+        m_boarLabel->show();
+        m_otherLists[0]->show();
+        m_otherLists[1]->show();
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 class BatchEntryForm;
+class CorrectionPanel;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -42,6 +43,11 @@ public:
     void farmChanged();
 
     herd::EnrolmentBatch& batch() { return m_batch; }
+    // The correction mode's panels of the sows (PanelUpd) and boars (PanelKUpd).
+    CorrectionPanel* sowCorrection() const { return m_sowCorrection; }
+    CorrectionPanel* boarCorrection() const { return m_boarCorrection; }
+    // Chooses an item of ComboBoxKartaOpr (boar false) or ComboBoxKartaKOpr.
+    void chooseCorrection(bool boar, int item);
     BatchEntryForm* form() const { return m_form; }
 
 protected:
@@ -74,5 +80,7 @@ private:
     RecordNavigator* m_navigator = nullptr;
     QTableView* m_grid = nullptr;
     QWidget* m_filler = nullptr;
+    CorrectionPanel* m_sowCorrection = nullptr;
+    CorrectionPanel* m_boarCorrection = nullptr;
     bool m_returning = false; // the focus goes back into a refused field
 };

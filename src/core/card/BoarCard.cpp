@@ -118,6 +118,29 @@ const QStringList& BoarCard::columns() {
     return names;
 }
 
+QSqlQuery BoarCard::candidates(bool culled) {
+    return Sql::execScrollable(
+        QStringLiteral("SELECT linia_kanca, register_kanca, chovatel_kraj, chovatel_okres, "
+                       "chovatel_zavod, chovatel_chov, datum_narodenia, datum_vyradenia "
+                       "FROM tkance WHERE datum_vyradenia IS ") +
+        (culled ? QStringLiteral("NOT NULL") : QStringLiteral("NULL")) +
+        QStringLiteral(" ORDER BY linia_kanca, register_kanca"));
+}
+
+QSqlQuery BoarCard::row(const QString& line, const QString& reg) {
+    return Sql::exec(QStringLiteral("SELECT t.linia_kanca AS Linia_kanca, t.register_kanca AS "
+                                    "Register_kanca, l.nazov_linie AS Nazov_linie, "
+                                    "t.chovatel_kraj AS Chovatel_kraj, t.chovatel_okres AS "
+                                    "Chovatel_okres, t.chovatel_zavod AS Chovatel_zavod, "
+                                    "t.chovatel_chov AS Chovatel_chov, t.datum_vyradenia AS "
+                                    "Datum_vyradenia, t.kod_vyrKU AS Kod_vyrKU, t.") +
+                         columns().join(QStringLiteral(", t.")) +
+                         QStringLiteral(" FROM tkance AS t LEFT JOIN ctablin AS l ON "
+                                        "(t.linia_kanca = l.linia_kanca) "
+                                        "WHERE t.linia_kanca = ? AND t.register_kanca = ?"),
+                     {line, reg});
+}
+
 Notice BoarCard::correct(const QString& farm, const QString& line, const QString& reg,
                          const QVariantMap& changes) {
     if (changes.isEmpty())

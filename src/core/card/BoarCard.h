@@ -4,6 +4,7 @@
 #include "register/RegisterCodes.h"
 
 #include <QDate>
+#include <QSqlQuery>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -33,6 +34,13 @@ public:
     // The boar goes to the breeder of the codes and herd: DI 11 with them.
     static Notice transfer(const QString& farm, const QString& line, const QString& reg,
                            const FarmCodes& breeder, const QString& chov);
+
+    // The boars in service (culled false) or the culled ones, for the card's
+    // grid: linia_kanca, register_kanca, the breeder codes, datum_narodenia,
+    // datum_vyradenia.
+    static QSqlQuery candidates(bool culled);
+    // The boar's row as the panel shows it, with his line's name.
+    static QSqlQuery row(const QString& line, const QString& reg);
 
     static QString correctionTitle() { return QStringLiteral("Oprava základných údajov "); }
     static QString cullTitle() { return QStringLiteral("Vyradenie z KÚ "); }

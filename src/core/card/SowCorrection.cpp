@@ -87,6 +87,27 @@ const QStringList& SowCorrection::columns() {
     return names;
 }
 
+QSqlQuery SowCorrection::candidates(const QString& farm, bool culled) {
+    return Sql::execScrollable(
+        QStringLiteral("SELECT prasnica_krcislo, prasnica_farma, chovatel_chov, datum_narodenia, "
+                       "datum_vyradenia FROM tpraspev WHERE cislo_farmy = ? AND "
+                       "datum_vyradenia IS ") +
+            (culled ? QStringLiteral("NOT NULL") : QStringLiteral("NULL")) +
+            QStringLiteral(" ORDER BY chovatel_chov, prasnica_farma"),
+        {farm});
+}
+
+QSqlQuery SowCorrection::row(const QString& farm, const QString& herd, const QString& sow) {
+    return Sql::exec(
+        QStringLiteral("SELECT prasnica_krcislo AS Prasnica_KrCislo, chovatel_chov "
+                       "AS Chovatel_Chov, prasnica_farma AS Prasnica_farma, "
+                       "datum_vyradenia AS Datum_vyradenia, kod_vyrKU AS Kod_vyrKU, ") +
+            columns().join(QStringLiteral(", ")) +
+            QStringLiteral(" FROM tpraspev WHERE cislo_farmy = ? AND "
+                           "chovatel_chov = ? AND prasnica_farma = ?"),
+        {farm, herd, sow});
+}
+
 Notice SowCorrection::correct(const FarmKeys& farm, const QString& herd, const QString& sow,
                               const QVariantMap& changes) {
     if (changes.isEmpty())

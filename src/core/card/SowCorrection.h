@@ -3,6 +3,7 @@
 #include "common/Notice.h"
 #include "farms/FarmKeys.h"
 
+#include <QSqlQuery>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -23,6 +24,14 @@ public:
     // nothing. A database fault is rolled back and told.
     static Notice correct(const FarmKeys& farm, const QString& herd, const QString& sow,
                           const QVariantMap& changes);
+
+    // The farm's sows in service (culled false) or the culled ones, for the
+    // correction panel's grid: prasnica_krcislo, prasnica_farma,
+    // chovatel_chov, datum_narodenia, datum_vyradenia.
+    static QSqlQuery candidates(const QString& farm, bool culled);
+    // The sow's row as the panel shows it (the correctable columns, her
+    // numbers, herd, culling date and reason).
+    static QSqlQuery row(const QString& farm, const QString& herd, const QString& sow);
 
     static QString title() { return QStringLiteral("Oprava základných údajov "); }
     static QString checkTitle() {
