@@ -104,7 +104,7 @@ bool drawsReports(int argc, char** argv) {
            (args.first() == QLatin1String("measurement") &&
             args.value(1) == QLatin1String("document")) ||
            ((args.first() == QLatin1String("list") || args.first() == QLatin1String("bonitation") ||
-             args.first() == QLatin1String("selection")) &&
+             args.first() == QLatin1String("boar") || args.first() == QLatin1String("selection")) &&
             args.contains(QLatin1String("--pdf")));
 }
 } // namespace
