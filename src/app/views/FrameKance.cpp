@@ -76,7 +76,7 @@ BoarCardTab::BoarCardTab(QWidget* parent)
                     {{"CPH - poradie - percentily", "blup_celkPlemHodnota", 7},
                      {"", "blup_poradiecph", 6},
                      {"v TOP", "blup_percentily", 3}});
-    blup->addWidget(new QLabel(QStringLiteral("%"), blup->parentWidget()), 2, 6);
+    blup->addWidget(new QLabel(QStringLiteral("%"), blup->parentWidget()), 2, 4);
     QGridLayout* vu = nullptr;
     layout->addWidget(CardPanels::box(m_box, " VÚ :", "GroupBoxVU", vu));
     m_fields.addRow(vu->parentWidget(), vu, 0,
