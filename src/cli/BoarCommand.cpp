@@ -1,11 +1,13 @@
 #include "BatchOutput.h"
+#include "CardOptions.h"
 #include "CliCommand.h"
-#include "bonitation/BoarBonitation.h"
-#include "bonitation/BoarChart.h"
-#include "bonitation/BoarPerformance.h"
-#include "reports/ReportEngine.h"
-#include "reports/ReportError.h"
-#include "spreadsheet/WorkbookError.h"
+#include "CliSession.h"
+#include "card/BoarCard.h"
+#include "common/Padding.h"
+#include "views/BoarViews.h"
+#include "views/DisplayFormat.h"
+
+#include <QSqlQuery>
 
 using namespace herd;
 
@@ -13,127 +15,142 @@ namespace cli {
 
 namespace {
 
-const char* const boarsUsage =
-    "Použitie: wgravolenta-cli --farm ČÍSLO bonitation boars [--pdf SÚBOR] [--xlsx SÚBOR]\n";
-const char* const performanceUsage =
-    "Použitie: wgravolenta-cli --farm ČÍSLO boar performance LÍNIA REGISTER [--png SÚBOR]\n";
+const char* const usage =
+    "Použitie: wgravolenta-cli --farm ČÍSLO boar correct LÍNIA REGISTER --ÚDAJ HODNOTA ...\n"
+    "          wgravolenta-cli --farm ČÍSLO boar cull LÍNIA REGISTER --date RRRR-MM-DD "
+    "--reason KÓD\n"
+    "          wgravolenta-cli --farm ČÍSLO boar uncull LÍNIA REGISTER\n"
+    "          wgravolenta-cli --farm ČÍSLO boar transfer LÍNIA REGISTER --to "
+    "KRAJ-OKRES-ZÁVOD-CHOV\n"
+    "          wgravolenta-cli boar show LÍNIA REGISTER\n"
+    "          wgravolenta-cli --farm ČÍSLO boar performance LÍNIA REGISTER [--png SÚBOR]\n"
+    "          wgravolenta-cli --farm ČÍSLO boar list NÁZOV [--code KÓD] [--xlsx SÚBOR] "
+    "[--pdf SÚBOR]\n";
 
-// "--pdf FILE", "--xlsx FILE", "--png FILE" as allowed; the fault or "".
-QString options(const QStringList& args, qsizetype from, const QStringList& allowed,
-                QHash<QString, QString>& values) {
-    for (qsizetype i = from; i < args.size(); ++i) {
-        if (allowed.contains(args[i]) && i + 1 < args.size())
-            values.insert(args[i], args[i + 1]), ++i;
-        else
-            return QStringLiteral("Neznámy alebo neúplný argument: ") + args[i];
+int finish(const Notice& notice, Io& io) {
+    print({notice}, io);
+    return notice.kind == Notice::Kind::Error ? 1 : 0;
+}
+
+void line(Io& io, const char* caption, const QString& text) {
+    io.out << "  " << QString::fromUtf8(caption).leftJustified(20) << text << "\n";
+}
+
+int show(const BoarViews::BoarKey& key, Io& io) {
+    QSqlQuery card = BoarViews::card(key);
+    if (!card.first()) {
+        io.err << BoarViews::notFound(QStringLiteral("Karta ošípanej")).text << "\n";
+        return 1;
     }
-    return {};
-}
+    auto v = [&](const char* field) {
+        return DisplayFormat::text(card.value(QString::fromLatin1(field)));
+    };
+    io.out << "Karta kanca " << key.line << " " << key.reg << " " << v("nazov_linie") << "\n";
+    line(io, "narodený :", v("datum_narodenia"));
+    line(io, "ušné číslo :", v("usne_cislo"));
+    line(io, "import :", v("kod_krajiny_num") + QLatin1Char(' ') + v("nazov"));
+    line(io, "plemeno :", v("plemeno_ku") + QLatin1Char(' ') + v("nazov_plemena"));
+    line(io, "chovateľ :", v("chovatel"));
+    line(io, "farma :", v("cislo_farmy"));
+    line(io, "v plemenitbe :", v("datum_zaradenia"));
+    line(io, "vyradený :", v("datum_vyradenia") + QStringLiteral(" / ") + v("kod_vyrku"));
+    line(io,
+         "CPH :", DisplayFormat::decimal(card.value(QStringLiteral("blup_celkPlemHodnota")), 1));
 
-template <typename Run> int guarded(const Options& options, Io& io, Run run) {
-    return withBatchFarm(options, io, [&](const FarmKeys& farm) {
-        try {
-            return run(farm);
-        } catch (const ReportError& e) {
-            io.err << e.text() << "\n";
-            return 1;
-        } catch (const WorkbookError& e) {
-            io.err << e.text() << "\n";
-            return 1;
-        }
-    });
-}
-
-QString number(const QVariant& v) {
-    return v.isNull() ? QStringLiteral("-") : QString::number(v.toDouble(), 'f', 1);
+    QSqlQuery status = BoarViews::status(key);
+    if (status.first()) {
+        io.out << "Status\n";
+        line(io, "posledná akcia :",
+             DisplayFormat::text(status.value(4)) + QLatin1Char(' ') +
+                 DisplayFormat::text(status.value(7)) + QStringLiteral(", ") +
+                 DisplayFormat::text(status.value(5)));
+        line(io, "ustajnenie :",
+             DisplayFormat::text(status.value(2)) + QLatin1Char(' ') +
+                 DisplayFormat::text(status.value(6)));
+    }
+    io.out << "Pohyby\n";
+    QSqlQuery history = BoarViews::movements(key);
+    bool any = false;
+    while (history.next()) {
+        any = true;
+        io.out << "  " << DisplayFormat::text(history.value(1)).leftJustified(11)
+               << history.value(0).toString() << " " << history.value(2).toString();
+        if (!history.value(3).toString().isEmpty())
+            io.out << " - " << history.value(3).toString();
+        io.out << "\n";
+    }
+    if (!any)
+        io.out << "  " << BoarViews::noMovements().text << "\n";
+    return 0;
 }
 
 } // namespace
 
-int runBoarBonitation(const QStringList& args, const Options& options, Io& io) {
-    QHash<QString, QString> values;
-    if (const QString fault =
-            cli::options(args, 1, {QStringLiteral("--pdf"), QStringLiteral("--xlsx")}, values);
-        !fault.isEmpty()) {
-        io.err << fault << "\n" << boarsUsage;
+int runBoar(const QStringList& arguments, const Options& options, Io& io) {
+    const QString action = arguments.value(0);
+    if (action == QLatin1String("performance"))
+        return runBoarPerformance(arguments, options, io);
+    if (action == QLatin1String("list")) {
+        if (arguments.size() < 2) {
+            io.err << usage;
+            return 2;
+        }
+        QStringList args = arguments.mid(1);
+        args[0] = QStringLiteral("Kance: ") + args.at(0).trimmed();
+        return runList(args, options, io);
+    }
+    const QStringList args = arguments.mid(1);
+    if (args.size() < 2) {
+        io.err << usage;
         return 2;
     }
-    return guarded(options, io, [&](const FarmKeys& farm) {
-        BoarBonitation::Prepared prepared = BoarBonitation::prepare(farm.farm);
-        if (prepared.refusal) {
-            print({*prepared.refusal}, io);
-            return 1;
-        }
-        io.out << "Bonitácia kancov na farme " << farm.farm << "\n"
-               << "Kbonit: " << prepared.boars << " kancov\n"
-               << BoarBonitation::activeText(BoarBonitation::activeBoars(farm.farm)).trimmed()
-               << "\n";
-        if (const QString pdf = values.value(QStringLiteral("--pdf")); !pdf.isEmpty()) {
-            ReportEngine engine(ReportEngine::herdProject());
-            BoarBonitation::setParameters(engine, farm.farm);
-            const int pages = engine.printToPdf(BoarBonitation::report(), prepared.data, pdf);
-            io.out << "PDF: " << pdf << " (" << pages << " str.)\n";
-        }
-        if (const QString xlsx = values.value(QStringLiteral("--xlsx")); !xlsx.isEmpty()) {
-            BoarBonitation::workbook().saveAs(xlsx);
-            io.out << "XLSX: " << xlsx << "\n";
-        }
-        return 0;
-    });
-}
-
-int runBoar(const QStringList& args, const Options& options, Io& io) {
-    if (args.value(0) != QLatin1String("performance") || args.size() < 3) {
-        io.err << performanceUsage;
-        return 2;
+    const QString boarLine = padLeftZeros(args.at(0), Width::BoarLine);
+    const QString reg = padLeftZeros(args.at(1), Width::BoarRegister);
+    const QStringList rest = args.mid(2);
+    if (action == QLatin1String("show") && rest.isEmpty())
+        return withDatabase(io, [&] { return show({boarLine, reg}, io); });
+    if (action == QLatin1String("correct")) {
+        const auto changes = corrections(rest, BoarCard::columns(), io);
+        if (!changes)
+            return 2;
+        return withBatchFarm(options, io, [&](const FarmKeys& farm) {
+            return finish(BoarCard::correct(farm.farm, boarLine, reg, *changes), io);
+        });
     }
-    const QString line = args[1];
-    const QString reg = args[2];
-    QHash<QString, QString> values;
-    if (const QString fault = cli::options(args, 3, {QStringLiteral("--png")}, values);
-        !fault.isEmpty()) {
-        io.err << fault << "\n" << performanceUsage;
-        return 2;
+    if (action == QLatin1String("cull")) {
+        const qsizetype date = rest.indexOf(QStringLiteral("--date"));
+        const qsizetype reason = rest.indexOf(QStringLiteral("--reason"));
+        if (rest.size() != 4 || date < 0 || reason < 0 || date % 2 || reason % 2) {
+            io.err << usage;
+            return 2;
+        }
+        const QDate day = typedDate(rest.at(date + 1));
+        const QString code = rest.at(reason + 1).trimmed().isEmpty()
+                                 ? QString()
+                                 : padLeftZeros(rest.at(reason + 1), 2);
+        return withBatchFarm(options, io, [&](const FarmKeys& farm) {
+            return finish(BoarCard::cull(farm.farm, boarLine, reg, day, code), io);
+        });
     }
-    return guarded(options, io, [&](const FarmKeys& farm) {
-        if (const std::optional<Notice> refusal =
-                BoarBonitation::check(farm.farm, BoarPerformance::title())) {
-            print({*refusal}, io);
-            return 1;
+    if (action == QLatin1String("uncull") && rest.isEmpty())
+        return withBatchFarm(options, io, [&](const FarmKeys& farm) {
+            return finish(BoarCard::uncull(farm.farm, boarLine, reg), io);
+        });
+    if (action == QLatin1String("transfer") && rest.size() == 2 &&
+        rest.at(0) == QLatin1String("--to")) {
+        const QStringList to = rest.at(1).split(QLatin1Char('-'));
+        if (to.size() != 4) {
+            io.err << usage;
+            return 2;
         }
-        BoarPerformance::createViews(farm.farm);
-        const ReportData rows = BoarPerformance::rows();
-        const int at = rows.fieldIndex(QStringLiteral("linia"));
-        const int r = rows.fieldIndex(QStringLiteral("reg"));
-        bool found = false;
-        for (const QVariantList& row : rows.rows)
-            found = found || (row[at].toString() == line && row[r].toString() == reg);
-        io.out << BoarPerformance::boarLabel(line, reg) << "\n";
-        if (!found) {
-            print(
-                {Notice::error(BoarPerformance::chartBoxTitle(), BoarPerformance::noBoarChosen())},
-                io);
-            return 1;
-        }
-        io.out << "trieda  farma VS ZI DO  kanec-farma VS ZI DO\n";
-        const QList<BoarPerformance::FarmClass> farmClasses = BoarPerformance::farm();
-        const QList<BoarPerformance::Bar> bars = BoarPerformance::chart(line, reg);
-        for (int n = 0; n < 3; ++n)
-            io.out << bars[n].label << "  " << number(farmClasses[n].born) << " "
-                   << number(farmClasses[n].alive) << " " << number(farmClasses[n].reared) << "  "
-                   << number(bars[n].born) << " " << number(bars[n].alive) << " "
-                   << number(bars[n].reared) << "\n";
-        if (const QString note = BoarPerformance::chartNote(bars); !note.isEmpty())
-            io.out << note << "\n";
-        if (const QString png = values.value(QStringLiteral("--png")); !png.isEmpty()) {
-            if (!BoarChart::savePng(bars, line, reg, png)) {
-                io.err << "Graf sa nepodarilo uložiť: " << png << "\n";
-                return 1;
-            }
-            io.out << "PNG: " << png << "\n";
-        }
-        return 0;
-    });
+        return withBatchFarm(options, io, [&](const FarmKeys& farm) {
+            return finish(BoarCard::transfer(farm.farm, boarLine, reg,
+                                             {to.at(0), to.at(1), to.at(2)}, to.at(3)),
+                          io);
+        });
+    }
+    io.err << usage;
+    return 2;
 }
 
 } // namespace cli

@@ -35,6 +35,13 @@ int runBatch(const QStringList& args, const Options& options, Io& io);
 // "sow NUMBER [--herd HERD]" for the farm of --farm: card, status with the
 // expected action, performance and movements as text.
 int runSow(const QStringList& args, const Options& options, Io& io);
+// Runs "sow correct SOW HERD --FIELD VALUE …", "sow cull SOW HERD --date D
+// --reason CODE" and "sow uncull SOW HERD" for the farm of --farm; 1 with the
+// Slovak message when refused.
+int runSowCard(const QStringList& args, const Options& options, Io& io);
+// Runs "boar correct|cull|uncull|transfer|show|performance LINE REGISTER …" and
+// "boar list NAME [--code CODE] [--pdf FILE]": the boar card and the boar lists.
+int runBoar(const QStringList& args, const Options& options, Io& io);
 // Runs "list NAME [--code CODE] [--xlsx FILE] [--pdf FILE]" for the farm of
 // --farm: any list of the herd panels (HerdLists::all), and "list --help".
 int runList(const QStringList& args, const Options& options, Io& io);
@@ -53,9 +60,9 @@ int runBonitation(const QStringList& args, const Options& options, Io& io);
 // Runs "bonitation boars [--pdf FILE] [--xlsx FILE]": rebuilds Kbonit of the
 // farm, prints a summary, the boar catalogue and its workbook.
 int runBoarBonitation(const QStringList& args, const Options& options, Io& io);
-// Runs "boar performance LINE REGISTER [--png FILE]": the boar's litters
-// against the farm's by class, and the chart as PNG.
-int runBoar(const QStringList& args, const Options& options, Io& io);
+// Runs "boar performance LINE REGISTER [--png FILE]" (runBoar hands it on):
+// the boar's litters against the farm's by class, and the chart as PNG.
+int runBoarPerformance(const QStringList& args, const Options& options, Io& io);
 // Runs "mating correct SOW HERD DATE [--boar LINE-REGISTER] [--method M] [--re N]"
 // and "mating cancel SOW HERD DATE" for the farm of --farm; 1 when refused.
 int runMating(const QStringList& args, const Options& options, Io& io);

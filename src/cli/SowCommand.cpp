@@ -169,6 +169,8 @@ int move(const QStringList& args, const Options& options, Io& io) {
 int runSow(const QStringList& arguments, const Options& options, Io& io) {
     if (arguments.value(0) == QLatin1String("move"))
         return move(arguments.mid(1), options, io);
+    if (QStringList{"correct", "cull", "uncull"}.contains(arguments.value(0)))
+        return runSowCard(arguments, options, io);
     QStringList args = arguments;
     QString herd;
     const qsizetype at = args.indexOf(QStringLiteral("--herd"));

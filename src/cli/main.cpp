@@ -40,6 +40,18 @@ const char* usage =
     "             vypíše kartu, status, úžitkovosť a pohyby prasnice\n"
     "  --farm ČÍSLO sow move PRASNICA CHOV --to KRAJ-OKRES-ZÁVOD-CHOV[-PRASNICA]\n"
     "             presunie záznamy prasnice k novému chovateľovi na farme\n"
+    "  --farm ČÍSLO sow correct PRASNICA CHOV --ÚDAJ HODNOTA ...\n"
+    "             opraví základné údaje prasnice (údaje: Cecky, Plemeno_KU, Datum_narodenia, ...)\n"
+    "  --farm ČÍSLO sow cull PRASNICA CHOV --date RRRR-MM-DD --reason KÓD | sow uncull PRASNICA "
+    "CHOV\n"
+    "             vyradí prasnicu z KÚ, zruší vyradenie\n"
+    "  --farm ČÍSLO boar correct|cull|uncull LÍNIA REGISTER ... | boar transfer LÍNIA REGISTER\n"
+    "             --to KRAJ-OKRES-ZÁVOD-CHOV  opraví, vyradí, vráti alebo presunie kanca\n"
+    "  boar show LÍNIA REGISTER  vypíše kartu, status a pohyby kanca\n"
+    "  --farm ČÍSLO boar list NÁZOV [--code KÓD] [--xlsx SÚBOR] [--pdf SÚBOR]\n"
+    "             vypíše zoznam kancov (Vlastné kance, Kance z ISK, Všetky kance, ...)\n"
+    "  --farm ČÍSLO boar performance LÍNIA REGISTER [--png SÚBOR]\n"
+    "             porovná vrhy kanca s farmou podľa poradia vrhu, uloží graf do PNG\n"
     "  --farm ČÍSLO list NÁZOV [--code KÓD] [--xlsx SÚBOR] [--pdf SÚBOR]\n"
     "             vypíše zoznam panelu ošípaných (prasnice, prasničky, potomstvo, výkrm),\n"
     "             uloží ho do zošita alebo do PDF; názvy vypíše: list --help\n"
@@ -57,6 +69,8 @@ const char* usage =
     "             [--xlsx SÚBOR]  prebuduje tabuľku Fbonit chovu a vypíše súhrn; vytlačí\n"
     "             zostavu ReportBonPra, ReportBonPraZ, ReportVek alebo ReportLOtca do PDF,\n"
     "             uloží katalóg prasníc do zošita\n"
+    "  --farm ČÍSLO bonitation boars [--pdf SÚBOR] [--xlsx SÚBOR]\n"
+    "             prebuduje tabuľku Kbonit farmy, vytlačí katalóg kancov, uloží ho do zošita\n"
     "  --farm ČÍSLO mating correct PRASNICA CHOV DÁTUM [--boar LÍNIA-REGISTER] [--method KÓD]\n"
     "             [--re POČET] | mating cancel PRASNICA CHOV DÁTUM\n"
     "             opraví alebo zruší pripustenie prasnice\n"
@@ -120,7 +134,7 @@ bool drawsReports(int argc, char** argv) {
            (args.first() == QLatin1String("measurement") &&
             args.value(1) == QLatin1String("document")) ||
            ((args.first() == QLatin1String("list") || args.first() == QLatin1String("bonitation") ||
-             args.first() == QLatin1String("selection")) &&
+             args.first() == QLatin1String("boar") || args.first() == QLatin1String("selection")) &&
             args.contains(QLatin1String("--pdf")));
 }
 } // namespace
@@ -162,14 +176,14 @@ int main(int argc, char** argv) {
         return cli::runBatch(args, options, io);
     if (command == QLatin1String("sow"))
         return cli::runSow(args, options, io);
+    if (command == QLatin1String("boar"))
+        return cli::runBoar(args, options, io);
     if (command == QLatin1String("list"))
         return cli::runList(args, options, io);
     if (command == QLatin1String("bonitation"))
         return cli::runBonitation(args, options, io);
     if (command == QLatin1String("selection"))
         return cli::runSelection(args, io);
-    if (command == QLatin1String("boar"))
-        return cli::runBoar(args, options, io);
     if (command == QLatin1String("demo"))
         return cli::runDemo(args, io);
     if (command == QLatin1String("mating"))

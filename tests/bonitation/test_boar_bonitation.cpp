@@ -11,7 +11,7 @@
 #include "bonitation/BoarBonitation.h"
 #include "bonitation/BoarBonitationTable.h"
 #include "bonitation/BoarPerformance.h"
-#include "card/BoarCulling.h"
+#include "card/BoarCard.h"
 #include "db/SqlError.h"
 #include "reports/ReportEngine.h"
 
@@ -249,29 +249,17 @@ print(ws['E2'].value, ws['R3'].value)
     void cullingBoar() {
         TestDatabase db;
         threeBoars();
-        const QString title = QString::fromUtf8("Vyradenie kancov/ pred bonitáciou");
         const QDate day(2026, 6, 1);
         // Refusals write nothing.
-        QCOMPARE(BoarCulling::cull(farm, "4401", "00003", day, QStringLiteral("00"))->text,
+        QCOMPARE(BoarCard::cull(farm, "4401", "00003", day, QStringLiteral("00")).text,
                  QString::fromUtf8("Nekorektne uvedený dôvod vyradenia !"));
-        QCOMPARE(BoarCulling::cull(farm, "5501", "00005", day, QStringLiteral("05"))->text,
+        QCOMPARE(BoarCard::cull(farm, "5501", "00005", day, QStringLiteral("05")).text,
                  QString::fromUtf8("Kanec je už vyradený !"));
-        QCOMPARE(BoarCulling::cull(farm, "6601", "00006", day, QStringLiteral("05"))->title, title);
-        // Every write failed in turn leaves every table as it was.
-        FaultHarness harness;
-        const FaultTally tally = harness.run(
-            [&] {
-                try {
-                    const std::optional<Notice> n =
-                        BoarCulling::cull(farm, "4401", "00003", day, QStringLiteral("05"));
-                    return n ? n->text : QString();
-                } catch (const SqlError& e) {
-                    return e.text();
-                }
-            },
-            QStringLiteral("wg_fault"));
-        QVERIFY2(tally.sound(), qPrintable(tally.report()));
-        QVERIFY(tally.failed >= 2);
+        QCOMPARE(BoarCard::cull(farm, "6601", "00099", day, QStringLiteral("05")).text,
+                 QString::fromUtf8("Kanec nie je evidovaný !"));
+        // The boar card's culling (proven all or nothing with the card).
+        QCOMPARE(BoarCard::cull(farm, "4401", "00003", day, QStringLiteral("05")).text,
+                 BoarCard::culledDone());
         QCOMPARE(BoarBonitation::activeBoars(farm), 2);
         QCOMPARE(QueryText::one(QStringLiteral("SELECT CONCAT(datum_akcie, kod_akcie) FROM "
                                                "tkanhist WHERE register_kanca = '00003'")),

@@ -105,7 +105,12 @@ private slots:
         auto* reason = child<QComboBox>(&frame, "DBLookupComboBoxDovodKanca");
         reason->setCurrentIndex(reason->findData(QStringLiteral("05")));
         QTest::mouseClick(navigator->button(RecordNavigator::Post), Qt::LeftButton);
-        QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.texts().join(QLatin1Char('\n'))));
+        // The boar card's culling: told, and reported to the register.
+        QCOMPARE(dialogs.texts(),
+                 QStringList{QString::fromUtf8("Korektné vyradenie kanca z KÚ !")});
+        QCOMPARE(QueryText::one(QStringLiteral("SELECT COUNT(*) FROM dos1 WHERE DI = '14'")),
+                 QStringLiteral("1"));
+        dialogs.shown.clear();
         QCOMPARE(message, QString::fromUtf8(" vlastné kance na farme = 2"));
         QCOMPARE(QueryText::one(QStringLiteral("SELECT CONCAT(datum_vyradenia, ' ', kod_vyrKU) "
                                                "FROM tkance WHERE register_kanca = '00003'")),

@@ -5,8 +5,8 @@
 #include "PdfText.h"
 #include "TestDatabase.h"
 #include "batch/DayPrintout.h"
-#include "common/DateText.h"
 #include "card/EnrolmentPrintout.h"
+#include "common/DateText.h"
 #include "db/Sql.h"
 #include "litter/LitterPrintout.h"
 #include "litter/MatingPrintout.h"
@@ -270,6 +270,8 @@ private slots:
                              "ReportVstupIns",
                              "ReportVstupVrh",
                              "ReportPrasniceZoznam",
+                             "ReportKanceZoznam",
+                             "ReportKanceZoznamVJH",
                              "ReportPrasnickyZoznam",
                              "ReportPlemPotomstvoZoznam",
                              "ReportSVJHPotomstvoZoznam",
@@ -436,8 +438,8 @@ private slots:
         Sql::exec(QStringLiteral("INSERT INTO tfarmy (Cislo_farmy, Nazov_farmy, Aktualna) VALUES "
                                  "('100234', 'Horné Košariská', 1), ('100300', '', 0)"));
         ReportData data;
-        data.fields = {{QStringLiteral("cislo"), QStringLiteral("Prasnica"),
-                        QMetaType::fromType<int>()}};
+        data.fields = {
+            {QStringLiteral("cislo"), QStringLiteral("Prasnica"), QMetaType::fromType<int>()}};
         for (int r = 0; r < 90; ++r)
             data.rows.append(QVariantList{r});
         const auto header = [&](ReportEngine& engine) {

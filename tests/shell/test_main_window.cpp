@@ -164,7 +164,8 @@ private slots:
         QTest::newRow("gilts group") << "Prasničky" << 0 << "FramePrasnicky";
         QTest::newRow("fattening group") << "Výkrm" << 0 << "FrameVykrm";
         QTest::newRow("sow") << "00343" << 5 << "FramePrasnice";
-        QTest::newRow("boar") << "1199 04039" << 4 << ""; // no boar panel yet: says so
+        QTest::newRow("boar") << "1199 04039" << 4 << "FrameKance";
+        QTest::newRow("boars group") << "Kance" << 0 << "FrameKance";
         QTest::newRow("offspring") << "00344/45" << 3 << "FramePlemPotomstvo";
         QTest::newRow("farm root") << "Farma Dolná" << 1 << "";
         QTest::newRow("section") << "KAN" << 6 << "";
@@ -382,14 +383,11 @@ private slots:
         QTest::addColumn<int>("image");
         QTest::addColumn<bool>("answers");
         QTest::addColumn<QString>("title"); // empty: the node's text
-        const int osipane = int(Module::Osipane), housing = int(Module::Ustajnenia);
-        QTest::newRow("boars group") << osipane << "Kance" << 0 << true << "";
-        QTest::newRow("boar card") << osipane << "1199 04039" << 4 << true << "Kanec";
+        const int housing = int(Module::Ustajnenia);
         QTest::newRow("housing group") << housing << "Karanténa" << 0 << true << "";
         QTest::newRow("gilt-house box") << housing << "IndBox -B10" << 6 << true << "";
         QTest::newRow("nursery section") << housing << "Sekcia -S20" << 6 << true << "";
         QTest::newRow("boar house") << housing << "Kančín" << 0 << true << "";
-        QTest::newRow("boar in its house") << housing << "1101 00004" << 4 << true << "Kanec";
         QTest::newRow("fifth quarantine section") << housing << "Sekcia -K05" << 6 << false << "";
         QTest::newRow("boar house's section") << housing << "          " << 6 << false << "";
     }

@@ -5,7 +5,7 @@
 #include "bonitation/BoarChart.h"
 #include "bonitation/BoarPerformance.h"
 #include "bonitation/SowClassification.h"
-#include "card/BoarCulling.h"
+#include "card/BoarCard.h"
 #include "common/DateText.h"
 #include "db/Config.h"
 #include "db/SqlError.h"
@@ -13,6 +13,7 @@
 #include "reports/ReportError.h"
 #include "reports/ReportPreviewDialog.h"
 #include "shell/Dialogs.h"
+#include "shell/FailureBox.h"
 #include "spreadsheet/WorkbookError.h"
 #include "spreadsheet/WorkbookLauncher.h"
 #include "widgets/QueryGrid.h"
@@ -323,19 +324,15 @@ void BoarBonitationTab::post() {
         m_culled->setFocus();
         return;
     }
-    try {
-        if (const std::optional<Notice> refusal = BoarCulling::cull(
-                m_state.aktFarma, r.value(QStringLiteral("Linia_kanca")).toString(),
-                r.value(QStringLiteral("Register_kanca")).toString(), day,
-                m_reason->currentData().toString())) {
-            Dialogs::instance().show(*refusal);
-            return;
-        }
-        loadCulling(m_row);
-    } catch (const SqlError& e) {
-        Dialogs::error(BoarBonitation::cullingTitle(),
-                       u("Nekorektné ukončenie aktualizácie: ") + e.text());
-    }
+    // The culling before the bonitation is the boar card's: reported to the
+    // register, his history and his tree row with it.
+    const Notice notice =
+        BoarCard::cull(m_state.aktFarma, r.value(QStringLiteral("Linia_kanca")).toString(),
+                       r.value(QStringLiteral("Register_kanca")).toString(), day,
+                       m_reason->currentData().toString());
+    Dialogs::instance().show(notice);
+    if (notice.kind == Notice::Kind::Information)
+        FailureBox::guard(BoarBonitation::cullingTitle(), [&] { loadCulling(m_row); });
 }
 
 bool BoarBonitationTab::eventFilter(QObject* watched, QEvent* event) {

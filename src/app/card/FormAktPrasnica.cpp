@@ -3,6 +3,7 @@
 #include "batch/BatchEntryForm.h"
 #include "batch/BatchSteps.h"
 #include "batch/BatchTableModel.h"
+#include "card/AnimalCorrectionPanel.h"
 #include "card/CardMode.h"
 #include "card/EnrolmentFields.h"
 #include "card/EnrolmentPrintout.h"
@@ -80,8 +81,8 @@ FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progres
     m_panels.append(m_panelZar);
     layout->addWidget(m_panelZar);
     // The other work panels of the card (corrections, mating, farrowing,
-    // transfers, boar corrections) come with their modes.
-    for (const char* name : {"PanelUpd", "PanelKUpd", "PanelPrip", "PanelOpr", "PanelPres"}) {
+    // boar corrections) come with their modes.
+    for (const char* name : {"PanelUpd", "PanelKUpd", "PanelPrip", "PanelOpr"}) {
         auto* panel = new QFrame(this);
         panel->setObjectName(QString::fromLatin1(name));
         panel->hide();
@@ -117,6 +118,9 @@ FormAktPrasnica::FormAktPrasnica(herd::ShellState& state, herd::Progress progres
     connect(m_form, &BatchEntryForm::enterPressed, this, &FormAktPrasnica::onEnter);
     connect(m_form, &BatchEntryForm::fieldLeft, this, &FormAktPrasnica::onFieldLeft);
     // The correction mode's work modes, one line each.
+    addMode(new AnimalCorrectionPanel(AnimalCorrectionPanel::Kind::Sow, m_state, m_progress, this));
+    addMode(
+        new AnimalCorrectionPanel(AnimalCorrectionPanel::Kind::Boar, m_state, m_progress, this));
     addMode(new MatingCorrectionPanel(m_state, this));
     addMode(new LitterCorrectionPanel(m_state, this));
     hideWorkPanels();

@@ -28,6 +28,7 @@
 #include "shell/StatusPanels.h"
 #include "views/FatteningLists.h"
 #include "views/FrameHerdLists.h"
+#include "views/FrameKance.h"
 #include "views/FramePlemPotomstvo.h"
 #include "views/FramePrasnice.h"
 #include "views/GiltLists.h"
@@ -101,6 +102,7 @@ MainWindow::MainWindow(const herd::ConnectionSettings& settings, QWidget* parent
     m_status = new StatusPanels(statusBar());
     const auto message = [this](const QString& text) { m_status->setMessage(text); };
     m_content->setFrame(QStringLiteral("FramePrasnice"), new FramePrasnice(m_state, message));
+    m_content->setFrame(QStringLiteral("FrameKance"), new FrameKance(m_state, message));
     m_content->setFrame(QStringLiteral("FramePlemPotomstvo"),
                         new FramePlemPotomstvo(m_state, message));
     const FrameHerdLists::Names lists[] = {

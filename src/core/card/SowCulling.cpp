@@ -1,9 +1,11 @@
 #include "card/SowCulling.h"
 
 #include "db/Sql.h"
+#include "db/SqlError.h"
 #include "db/Transaction.h"
 #include "litter/SowActions.h"
 #include "register/BasicDataDocument.h"
+#include "register/DocumentInsert.h"
 
 #include <QSqlQuery>
 
@@ -31,11 +33,62 @@ QDate lastEvent(const QVariantList& key) {
 
 Notice SowCulling::cull(const FarmKeys& farm, const QString& herd, const QString& sow,
                         const QDate& culled, const QString& reason) {
-    Transaction transaction;
-    const Notice notice = cullWithin(farm, herd, sow, culled, reason);
-    if (notice.kind != Notice::Kind::Error)
+    try {
+        Transaction transaction;
+        const Notice notice = cullWithin(farm, herd, sow, culled, reason);
+        if (notice.kind != Notice::Kind::Error)
+            transaction.commit();
+        return notice;
+    } catch (const SqlError& e) {
+        return Notice::error(title(), failed() + e.text());
+    }
+}
+
+Notice SowCulling::uncull(const FarmKeys& farm, const QString& herd, const QString& sow) {
+    try {
+        Transaction transaction;
+        const QVariantList key{farm.farm, herd, sow};
+        QSqlQuery row = Sql::exec(QStringLiteral("SELECT prasnica_krcislo, prasnica_vKU, "
+                                                 "datum_vyradenia FROM tpraspev") +
+                                      sowWhere + QStringLiteral(" FOR UPDATE"),
+                                  key);
+        if (!row.next())
+            return Notice::error(title(), unknownSow());
+        if (row.value(2).isNull())
+            return Notice::error(title(), notCulled());
+        const QString registerNumber = row.value(0).toString();
+        const bool inControl = row.value(1).toString() == QLatin1String("1");
+        const QDate today = Documents::serverToday();
+
+        Sql::exec(QStringLiteral("UPDATE tpraspev SET datum_vyradenia = NULL, kod_vyrKU = '00', "
+                                 "kod_akcie = '02', datum_akcie = ?") +
+                      sowWhere,
+                  QVariantList{today} + key);
+        // Her return is one more entry: the culling and everything else of
+        // her history stays.
+        SowActions::write(farm, {{herd, sow, QStringLiteral("02"), today, 0, registerNumber}});
+        // Back to the gilt house (J01), in the group the enrolment puts it in.
+        Sql::exec(QStringLiteral("UPDATE tanimal SET strom_ust = '2', ustajnenie = 'J01', "
+                                 "kod_akcie = '02', datvyr = NULL, datum_presunu = ?, "
+                                 "datum_akcie = ?, datum_potvrdenia_presunu = ? "
+                                 "WHERE cislo_farmy = ? AND chovatel_chov = ? AND jedinec = ? "
+                                 "AND sekcia_kluc = ''"),
+                  {today, today, today, farm.farm, herd, registerNumber});
+        if (inControl) {
+            BasicData d;
+            d.farm = farm.farm;
+            d.keeper = farm.codes;
+            d.chov = herd;
+            d.registerNumber = registerNumber;
+            d.breed = QStringLiteral("00000000");
+            d.genePool = QStringLiteral("0");
+            BasicDataDocument::writeCullingCancelled(d);
+        }
         transaction.commit();
-    return notice;
+        return Notice::information(title(), uncullDone());
+    } catch (const SqlError& e) {
+        return Notice::error(title(), uncullFailed() + e.text());
+    }
 }
 
 Notice SowCulling::cullWithin(const FarmKeys& farm, const QString& herd, const QString& sow,

@@ -76,16 +76,19 @@ void update(const QString& farm, const QString& herd, const QString& sow, const 
                                        litter->boarRegister <= QLatin1String("00000"));
     if (noBoar)
         return;
-    const QString hybrid = hybridCode(farm, herd, sow, litter->boarLine, litter->boarRegister);
-    const QVariantList key{hybrid, farm, herd, sow, litter->farrowed};
-    Sql::exec(
-        QStringLiteral("UPDATE tprasopr SET plemeno_VU = ? WHERE cislo_farmy = ? "
-                       "AND chovatel_chov = ? AND prasnica_farma = ? AND datum_oprasenia = ?"),
-        key);
-    Sql::exec(
-        QStringLiteral("UPDATE tpotpev SET plemeno_VU = ? WHERE cislo_farmy = ? "
-                       "AND chovatel_chov = ? AND prasnica_farma = ? AND datum_oprasenia = ?"),
-        key);
+    store(farm, herd, sow, litter->farrowed,
+          hybridCode(farm, herd, sow, litter->boarLine, litter->boarRegister));
+}
+
+void store(const QString& farm, const QString& herd, const QString& sow, const QDate& farrowed,
+           const QString& code) {
+    const QVariantList key{code, farm, herd, sow, farrowed};
+    for (const char* table : {"tprasopr", "tpotpev"})
+        Sql::exec(QStringLiteral("UPDATE %1 SET plemeno_VU = ? WHERE cislo_farmy = ? "
+                                 "AND chovatel_chov = ? AND prasnica_farma = ? "
+                                 "AND datum_oprasenia = ?")
+                      .arg(QLatin1String(table)),
+                  key);
 }
 
 } // namespace herd::LitterHybrid

@@ -38,6 +38,11 @@ QString sowBreed(const QString& farm, const QString& herd, const QString& sow);
 QString boarBreed(const QString& boarLine, const QString& boarRegister);
 QString hybridOf(const QString& damBreed, const QString& sireBreed);
 
+// Writes a litter's breed code into the litter (tprasopr) and its offspring
+// (tpotpev).
+void store(const QString& farm, const QString& herd, const QString& sow, const QDate& farrowed,
+           const QString& code);
+
 // UpdateLitterHybrid: the first litter after the mating, and its offspring,
 // take the hybrid code of the sow and the litter's fertile boar. Nothing
 // happens without such a litter or without a boar.

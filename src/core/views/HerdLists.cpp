@@ -1,5 +1,6 @@
 #include "views/HerdLists.h"
 
+#include "views/BoarLists.h"
 #include "views/FatteningLists.h"
 #include "views/GiltLists.h"
 #include "views/OffspringLists.h"
@@ -18,8 +19,8 @@ QString folded(const QString& text) {
 
 const QList<const HerdListCatalog*>& all() {
     static const QList<const HerdListCatalog*> catalogs = {
-        &SowLists::catalog(),         &GiltLists::catalog(),      &OffspringLists::catalog(),
-        &ProgenyTestLists::catalog(), &FatteningLists::catalog(),
+        &BoarLists::catalog(),      &SowLists::catalog(),         &GiltLists::catalog(),
+        &OffspringLists::catalog(), &ProgenyTestLists::catalog(), &FatteningLists::catalog(),
     };
     return catalogs;
 }
