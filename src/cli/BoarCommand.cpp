@@ -27,11 +27,6 @@ const char* const usage =
     "          wgravolenta-cli --farm ČÍSLO boar list NÁZOV [--code KÓD] [--xlsx SÚBOR] "
     "[--pdf SÚBOR]\n";
 
-int finish(const Notice& notice, Io& io) {
-    print({notice}, io);
-    return notice.kind == Notice::Kind::Error ? 1 : 0;
-}
-
 void line(Io& io, const char* caption, const QString& text) {
     io.out << "  " << QString::fromUtf8(caption).leftJustified(20) << text << "\n";
 }
@@ -118,18 +113,13 @@ int runBoar(const QStringList& arguments, const Options& options, Io& io) {
         });
     }
     if (action == QLatin1String("cull")) {
-        const qsizetype date = rest.indexOf(QStringLiteral("--date"));
-        const qsizetype reason = rest.indexOf(QStringLiteral("--reason"));
-        if (rest.size() != 4 || date < 0 || reason < 0 || date % 2 || reason % 2) {
+        const std::optional<Culling> c = culling(rest);
+        if (!c) {
             io.err << usage;
             return 2;
         }
-        const QDate day = typedDate(rest.at(date + 1));
-        const QString code = rest.at(reason + 1).trimmed().isEmpty()
-                                 ? QString()
-                                 : padLeftZeros(rest.at(reason + 1), 2);
         return withBatchFarm(options, io, [&](const FarmKeys& farm) {
-            return finish(BoarCard::cull(farm.farm, boarLine, reg, day, code), io);
+            return finish(BoarCard::cull(farm.farm, boarLine, reg, c->day, c->reason), io);
         });
     }
     if (action == QLatin1String("uncull") && rest.isEmpty())

@@ -1,5 +1,8 @@
 #include "CardOptions.h"
 
+#include "BatchOutput.h"
+#include "common/Padding.h"
+
 namespace cli {
 
 QDate typedDate(const QString& text) {
@@ -30,6 +33,21 @@ std::optional<QVariantMap> corrections(const QStringList& args, const QStringLis
             out.insert(column, value);
     }
     return out;
+}
+
+std::optional<Culling> culling(const QStringList& args) {
+    const qsizetype date = args.indexOf(QStringLiteral("--date"));
+    const qsizetype reason = args.indexOf(QStringLiteral("--reason"));
+    if (args.size() != 4 || date < 0 || reason < 0 || date % 2 || reason % 2)
+        return std::nullopt;
+    const QString code = args.at(reason + 1).trimmed();
+    return Culling{typedDate(args.at(date + 1)),
+                   code.isEmpty() ? QString() : herd::padLeftZeros(code, 2)};
+}
+
+int finish(const herd::Notice& notice, Io& io) {
+    print({notice}, io);
+    return notice.kind == herd::Notice::Kind::Error ? 1 : 0;
 }
 
 } // namespace cli

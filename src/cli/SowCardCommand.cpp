@@ -17,11 +17,6 @@ const char* const usage =
     "--reason KÓD\n"
     "          wgravolenta-cli --farm ČÍSLO sow uncull PRASNICA CHOV\n";
 
-int finish(const Notice& notice, Io& io) {
-    print({notice}, io);
-    return notice.kind == Notice::Kind::Error ? 1 : 0;
-}
-
 } // namespace
 
 int runSowCard(const QStringList& arguments, const Options& options, Io& io) {
@@ -43,18 +38,13 @@ int runSowCard(const QStringList& arguments, const Options& options, Io& io) {
         });
     }
     if (action == QLatin1String("cull")) {
-        const qsizetype date = rest.indexOf(QStringLiteral("--date"));
-        const qsizetype reason = rest.indexOf(QStringLiteral("--reason"));
-        if (rest.size() != 4 || date < 0 || reason < 0 || date % 2 || reason % 2) {
+        const std::optional<Culling> c = culling(rest);
+        if (!c) {
             io.err << usage;
             return 2;
         }
-        const QDate day = typedDate(rest.at(date + 1));
-        const QString code = rest.at(reason + 1).trimmed().isEmpty()
-                                 ? QString()
-                                 : padLeftZeros(rest.at(reason + 1), 2);
         return withBatchFarm(options, io, [&](const FarmKeys& farm) {
-            return finish(SowCulling::cull(farm, herd, sow, day, code), io);
+            return finish(SowCulling::cull(farm, herd, sow, c->day, c->reason), io);
         });
     }
     if (action == QLatin1String("uncull") && rest.isEmpty())

@@ -1,6 +1,7 @@
 #include "views/CardPanels.h"
 
 #include "views/FieldSet.h"
+#include "widgets/QueryGrid.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,6 +50,20 @@ QGroupBox* pedigree(QWidget* parent, FieldSet& fields) {
     fields.addAt(tree, grid, 4, 2, {"otec - otca", "rotec_otca", 11});
     grid->setColumnStretch(4, 1);
     return tree;
+}
+
+void progenyTestGrid(QueryGrid* grid) {
+    grid->setTitles({{"plemeno_ku", "st_hybridizácie"},
+                     {"pocet_potomkov", "počet potomkov"},
+                     {"prirastok", "prírastok"},
+                     {"vsz", "VSŽ"},
+                     {"mld", "MLD"},
+                     {"stehno", "Stehno"},
+                     {"cmc", "CMČ"},
+                     {"vyska_slaniny", "výška slaniny"},
+                     {"datum_preverenia", "dátum preverenia"}});
+    for (const char* f : {"vsz", "mld", "stehno", "cmc", "vyska_slaniny"})
+        grid->setDecimals(QString::fromLatin1(f), 2);
 }
 
 } // namespace CardPanels

@@ -4,6 +4,7 @@ class FieldSet;
 class QGridLayout;
 class QGroupBox;
 class QWidget;
+class QueryGrid;
 
 // The framed panels that the cards of several animals share, with their
 // fields by name.
@@ -17,5 +18,8 @@ QGroupBox* lastAction(QWidget* parent, FieldSet& fields);
 QGroupBox* housing(QWidget* parent, FieldSet& fields);
 // " rodokmeň :" — jedinec, its parents and grandparents (rmatka … rotec_otca).
 QGroupBox* pedigree(QWidget* parent, FieldSet& fields);
+
+// The progeny-test grid's titles and decimals (rows of tkansvjh).
+void progenyTestGrid(QueryGrid* grid);
 
 } // namespace CardPanels

@@ -94,17 +94,7 @@ BoarCardTab::BoarCardTab(QWidget* parent)
 
     m_vjhBox->setObjectName(QStringLiteral("GroupBoxVJH"));
     (new QVBoxLayout(m_vjhBox))->addWidget(m_vjh);
-    m_vjh->setTitles({{"plemeno_ku", "st_hybridizácie"},
-                      {"pocet_potomkov", "počet potomkov"},
-                      {"prirastok", "prírastok"},
-                      {"vsz", "VSŽ"},
-                      {"mld", "MLD"},
-                      {"stehno", "Stehno"},
-                      {"cmc", "CMČ"},
-                      {"vyska_slaniny", "výška slaniny"},
-                      {"datum_preverenia", "dátum preverenia"}});
-    for (const char* f : {"vsz", "mld", "stehno", "cmc", "vyska_slaniny"})
-        m_vjh->setDecimals(QString::fromLatin1(f), 2);
+    CardPanels::progenyTestGrid(m_vjh);
     m_vjh->setExportTitle(QStringLiteral("SVJH kanca"));
     layout->addWidget(m_vjhBox, 1);
     layout->addStretch(0);

@@ -1,6 +1,7 @@
 #include "views/SowCardTab.h"
 
 #include "shell/Dialogs.h"
+#include "views/CardPanels.h"
 #include "views/SowCard.h"
 #include "views/SowSql.h"
 #include "widgets/QueryGrid.h"
@@ -90,17 +91,7 @@ SowCardTab::SowCardTab(QWidget* parent)
     m_anam->setDecimals(QStringLiteral("hmotnost_vrhu_dochov"), 1, 2);
     m_anam->setExportTitle(QStringLiteral("Anamnéza prasnice"));
     m_vjh->setExportTitle(QStringLiteral("SVJH prasnice"));
-    m_vjh->setTitles({{"plemeno_ku", "st_hybridizácie"},
-                      {"pocet_potomkov", "počet potomkov"},
-                      {"prirastok", "prírastok"},
-                      {"vsz", "VSŽ"},
-                      {"mld", "MLD"},
-                      {"stehno", "Stehno"},
-                      {"cmc", "CMČ"},
-                      {"vyska_slaniny", "výška slaniny"},
-                      {"datum_preverenia", "dátum preverenia"}});
-    for (const char* f : {"vsz", "mld", "stehno", "cmc", "vyska_slaniny"})
-        m_vjh->setDecimals(QString::fromLatin1(f), 2);
+    CardPanels::progenyTestGrid(m_vjh);
     // A sow has few progeny-test rows; the anamnesis takes the height.
     m_vjh->setMaximumHeight(m_vjh->verticalHeader()->defaultSectionSize() * 3 +
                             m_vjh->horizontalHeader()->sizeHint().height() + 4);
