@@ -95,11 +95,21 @@ private slots:
         QVERIFY(grid->isVisible());
         QCOMPARE(grid->rows(), 4);
         QCOMPARE(message, QString::fromUtf8(" vlastné kance na farme = 3"));
-        // Cull boar C (4401/00003, the third row).
+        // A click in the grid shows that boar in the fields (5501/00005, culled).
         auto* navigator = child<RecordNavigator>(&frame, "DBNavigatorKance");
+        auto clickRow = [grid](int row) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(grid->model()->index(row, 0)).center());
+        };
+        clickRow(3);
+        QCOMPARE(child<QLineEdit>(&frame, "DBEditVyradenyKanec")->text(),
+                 QStringLiteral("01.12.2025"));
+        // Cull boar C (4401/00003, the third row): moved to by the navigator,
+        // then clicked, so the click's row is the one culled.
         QTest::mouseClick(navigator->button(RecordNavigator::First), Qt::LeftButton);
         QTest::mouseClick(navigator->button(RecordNavigator::Next), Qt::LeftButton);
-        QTest::mouseClick(navigator->button(RecordNavigator::Next), Qt::LeftButton);
+        QCOMPARE(grid->currentIndex().row(), 1);
+        clickRow(2);
         QTest::mouseClick(navigator->button(RecordNavigator::Edit), Qt::LeftButton);
         child<QLineEdit>(&frame, "DBEditVyradenyKanec")->setText(QStringLiteral("01.06.2026"));
         auto* reason = child<QComboBox>(&frame, "DBLookupComboBoxDovodKanca");

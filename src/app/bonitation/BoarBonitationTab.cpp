@@ -18,6 +18,7 @@
 #include "spreadsheet/WorkbookLauncher.h"
 #include "widgets/QueryGrid.h"
 #include "widgets/RecordNavigator.h"
+#include "widgets/RowEditor.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -71,6 +72,11 @@ BoarBonitationTab::BoarBonitationTab(const ShellState& state,
     , m_culled(new QLineEdit(m_editRow))
     , m_reason(new QComboBox(m_editRow))
     , m_navigator(new RecordNavigator(m_editRow))
+    , m_editor(new RowEditor(m_grid, m_navigator,
+                             {[this](const QSqlRecord& r) { showRecord(r); },
+                              [this](const QSqlRecord& r, bool open) { openFields(r, open); },
+                              [this] { post(); }},
+                             this))
     , m_performance(new QGroupBox(u("Úžitkovosť kancov na farme"), this))
     , m_performanceGrid(new QueryGrid(QStringLiteral("DBGridUzKan"), m_performance))
     , m_chartLabel(new QLabel(this))
@@ -201,8 +207,6 @@ BoarBonitationTab::BoarBonitationTab(const ShellState& state,
         hideChart();
         m_outputs->clearSelection();
     });
-    connect(m_navigator, &RecordNavigator::clicked, this,
-            [this](RecordNavigator::Button b) { navigate(b); });
     m_culled->installEventFilter(this);
     m_reason->installEventFilter(this);
     showTab();
@@ -250,74 +254,35 @@ void BoarBonitationTab::showCulling() {
 }
 
 void BoarBonitationTab::loadCulling(int keepRow) {
-    const int rows = m_grid->display(BoarBonitation::cullingRows(m_state.aktFarma));
+    m_grid->display(BoarBonitation::cullingRows(m_state.aktFarma));
     m_grid->setColumnHidden(m_grid->queryModel()->record().indexOf(QStringLiteral("Kod_vyrKU")),
                             true);
     m_message(BoarBonitation::activeText(BoarBonitation::activeBoars(m_state.aktFarma)));
-    setEditing(false);
-    showRow(rows == 0 ? -1 : std::clamp(keepRow, 0, rows - 1));
+    m_editor->reload(keepRow);
 }
 
-void BoarBonitationTab::showRow(int row) {
-    m_row = row;
-    m_navigator->setState(m_editing, row, m_grid->rows());
-    if (row < 0) {
-        m_culled->clear();
-        m_reason->setCurrentIndex(0);
-        return;
-    }
-    m_grid->selectRow(row);
-    const QSqlRecord r = m_grid->queryModel()->record(row);
+void BoarBonitationTab::showRecord(const QSqlRecord& r) {
     m_culled->setText(DateText::dotted(r.value(QStringLiteral("Datum_vyradenia")).toDate()));
     const int i = m_reason->findData(r.value(QStringLiteral("Kod_vyrKU")).toString().trimmed());
     m_reason->setCurrentIndex(i < 0 ? 0 : i);
 }
 
-void BoarBonitationTab::setEditing(bool on) {
-    m_editing = on;
-    const bool culled =
-        m_row >= 0 &&
-        !m_grid->queryModel()->record(m_row).value(QStringLiteral("Datum_vyradenia")).isNull();
+void BoarBonitationTab::openFields(const QSqlRecord& r, bool open) {
     // A culled boar's culling is corrected on his card, not here.
-    m_culled->setEnabled(on && !culled);
-    m_reason->setEnabled(on && !culled);
-    m_grid->setEnabled(!on);
-    m_navigator->setState(on, m_row, m_grid->rows());
-}
-
-void BoarBonitationTab::navigate(int button) {
-    const auto b = static_cast<RecordNavigator::Button>(button);
-    switch (b) {
-    case RecordNavigator::Edit:
-        if (m_row >= 0) {
-            setEditing(true);
-            m_culled->setFocus();
-        }
-        return;
-    case RecordNavigator::Post:
-        post();
-        return;
-    case RecordNavigator::Cancel:
-        setEditing(false);
-        showRow(m_row);
-        return;
-    default:
-        showRow(RecordNavigator::moved(b, m_row, m_grid->rows()));
-        setEditing(false);
-    }
+    const bool culled = !r.value(QStringLiteral("Datum_vyradenia")).isNull();
+    m_culled->setEnabled(open && !culled);
+    m_reason->setEnabled(open && !culled);
+    if (open)
+        m_culled->setFocus();
 }
 
 void BoarBonitationTab::post() {
-    if (m_row < 0 || !m_culled->isEnabled()) {
-        setEditing(false);
-        return;
-    }
-    const QSqlRecord r = m_grid->queryModel()->record(m_row);
     const QString typed = m_culled->text().trimmed();
-    if (typed.isEmpty()) {
-        setEditing(false);
+    if (!m_culled->isEnabled() || typed.isEmpty()) {
+        m_editor->setEditing(false);
         return;
     }
+    const QSqlRecord r = m_editor->record();
     const QDate day = DateText::typed(typed);
     if (!day.isValid()) {
         Dialogs::error(u("Dátum"), u("Nekorektne uvedený dátum ! (dd.mm.rrrr)"));
@@ -332,7 +297,7 @@ void BoarBonitationTab::post() {
                        m_reason->currentData().toString());
     Dialogs::instance().show(notice);
     if (notice.kind == Notice::Kind::Information)
-        FailureBox::guard(BoarBonitation::cullingTitle(), [&] { loadCulling(m_row); });
+        FailureBox::guard(BoarBonitation::cullingTitle(), [&] { loadCulling(m_editor->row()); });
 }
 
 bool BoarBonitationTab::eventFilter(QObject* watched, QEvent* event) {

@@ -13,6 +13,8 @@ class QLineEdit;
 class QListWidget;
 class QueryGrid;
 class RecordNavigator;
+class RowEditor;
+class QSqlRecord;
 
 // The tab "Kance" of the bonitation frame: culling the farm's boars before
 // the bonitation, the boar catalogue (Kbonit, ReportBonKan, workbook) and the
@@ -38,9 +40,8 @@ public:
 
 private:
     void loadCulling(int keepRow);
-    void showRow(int row);
-    void navigate(int button);
-    void setEditing(bool on);
+    void showRecord(const QSqlRecord& r);
+    void openFields(const QSqlRecord& r, bool open);
     void post();
     void exportCatalogue();
     void hideChart();
@@ -50,8 +51,6 @@ private:
     std::function<void(const QString&)> m_message;
     QString m_line = QStringLiteral("0000");
     QString m_reg = QStringLiteral("00000");
-    int m_row = -1;
-    bool m_editing = false;
 
     QLabel* m_farmLabel;
     QListWidget* m_reports;
@@ -63,6 +62,7 @@ private:
     QLineEdit* m_culled;
     QComboBox* m_reason;
     RecordNavigator* m_navigator;
+    RowEditor* m_editor;
     QGroupBox* m_performance;
     QLabel* m_farmCells[3][3];
     QueryGrid* m_performanceGrid;

@@ -13,6 +13,7 @@
 #include "spreadsheet/WorkbookLauncher.h"
 #include "widgets/QueryGrid.h"
 #include "widgets/RecordNavigator.h"
+#include "widgets/RowEditor.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -73,7 +74,12 @@ SowBonitationTab::SowBonitationTab(const ShellState& state,
     , m_genePool(new QComboBox(m_work))
     , m_culled(new QLineEdit(m_work))
     , m_reason(new QComboBox(m_work))
-    , m_navigator(new RecordNavigator(m_work)) {
+    , m_navigator(new RecordNavigator(m_work))
+    , m_editor(new RowEditor(m_grid, m_navigator,
+                             {[this](const QSqlRecord& r) { showRecord(r); },
+                              [this](const QSqlRecord& r, bool open) { openFields(r, open); },
+                              [this] { post(); }},
+                             this)) {
     setObjectName(QStringLiteral("TabSheetPrasnice"));
     m_box->setObjectName(QStringLiteral("GroupBoxBonitPrasnice"));
     m_chooser->setObjectName(QStringLiteral("ComboBoxChovBonit"));
@@ -178,8 +184,6 @@ SowBonitationTab::SowBonitationTab(const ShellState& state,
         print(m_reports->row(item) == 0 ? SowBonitation::Printout::Age
                                         : SowBonitation::Printout::SireLine);
     });
-    connect(m_navigator, &RecordNavigator::clicked, this,
-            [this](RecordNavigator::Button b) { navigate(b); });
     // Enter: gene pool → culling date → reason → navigator.
     for (QWidget* w : {static_cast<QWidget*>(m_genePool), static_cast<QWidget*>(m_culled),
                        static_cast<QWidget*>(m_reason)})
@@ -244,70 +248,32 @@ void SowBonitationTab::showClassification(bool afterBonitation) {
 }
 
 void SowBonitationTab::loadRows(int keepRow) {
-    const int rows = m_grid->display(SowClassification::rows(m_herd));
+    m_grid->display(SowClassification::rows(m_herd));
     const QSqlRecord record = m_grid->queryModel()->record();
     for (const char* field : hiddenFields)
         m_grid->setColumnHidden(record.indexOf(QString::fromLatin1(field)), true);
     m_message(SowBonitation::activeText(SowBonitation::activeSows(m_herd)));
-    setEditing(false);
-    showRow(rows == 0 ? -1 : std::clamp(keepRow, 0, rows - 1));
+    m_editor->reload(keepRow);
 }
 
-void SowBonitationTab::showRow(int row) {
-    m_row = row;
-    m_navigator->setState(m_editing, row, m_grid->rows());
-    if (row < 0) {
-        select(m_genePool, {});
-        m_culled->clear();
-        select(m_reason, {});
-        return;
-    }
-    m_grid->selectRow(row);
-    const QSqlRecord r = m_grid->queryModel()->record(row);
+void SowBonitationTab::showRecord(const QSqlRecord& r) {
     select(m_genePool, r.value(QStringLiteral("Kod_genofond")).toString());
     m_culled->setText(DateText::dotted(r.value(QStringLiteral("Datum_vyradenia")).toDate()));
     select(m_reason, r.value(QStringLiteral("Kod_vyrKU")).toString());
 }
 
-void SowBonitationTab::setEditing(bool on) {
-    m_editing = on;
-    const bool culled =
-        m_row >= 0 &&
-        !m_grid->queryModel()->record(m_row).value(QStringLiteral("Datum_vyradenia")).isNull();
-    m_genePool->setEnabled(on);
+void SowBonitationTab::openFields(const QSqlRecord& r, bool open) {
     // A culled sow's culling is corrected on her card, not here.
-    m_culled->setEnabled(on && !culled);
-    m_reason->setEnabled(on && !culled);
-    m_grid->setEnabled(!on);
-    m_navigator->setState(on, m_row, m_grid->rows());
-}
-
-void SowBonitationTab::navigate(int button) {
-    const auto b = static_cast<RecordNavigator::Button>(button);
-    switch (b) {
-    case RecordNavigator::Edit:
-        if (m_row >= 0) {
-            setEditing(true);
-            m_genePool->setFocus();
-        }
-        return;
-    case RecordNavigator::Post:
-        post();
-        return;
-    case RecordNavigator::Cancel:
-        setEditing(false);
-        showRow(m_row);
-        return;
-    default:
-        showRow(RecordNavigator::moved(b, m_row, m_grid->rows()));
-        setEditing(false);
-    }
+    const bool culled = !r.value(QStringLiteral("Datum_vyradenia")).isNull();
+    m_genePool->setEnabled(open);
+    m_culled->setEnabled(open && !culled);
+    m_reason->setEnabled(open && !culled);
+    if (open)
+        m_genePool->setFocus();
 }
 
 void SowBonitationTab::post() {
-    if (m_row < 0)
-        return;
-    const QSqlRecord r = m_grid->queryModel()->record(m_row);
+    const QSqlRecord r = m_editor->record();
     SowClassification::Edit edit;
     edit.farm = r.value(QStringLiteral("cislo_farmy")).toString();
     edit.herd = r.value(QStringLiteral("sow_herd")).toString();
@@ -328,7 +294,7 @@ void SowBonitationTab::post() {
             Dialogs::instance().show(*refusal);
             return;
         }
-        loadRows(m_row);
+        loadRows(m_editor->row());
     } catch (const SqlError& e) {
         Dialogs::error(SowBonitation::panelTitle(),
                        u("Nekorektné ukončenie aktualizácie: ") + e.text());

@@ -17,6 +17,8 @@ class QListWidgetItem;
 class QPushButton;
 class QueryGrid;
 class RecordNavigator;
+class RowEditor;
+class QSqlRecord;
 
 // The tab "Prasnice" of the bonitation frame: the herd chooser, the
 // preparation and evaluation groups with their printouts, and the working
@@ -38,9 +40,8 @@ private:
     void print(herd::SowBonitation::Printout printout);
     void exportCatalogue();
     void loadRows(int keepRow);
-    void showRow(int row);
-    void navigate(int button);
-    void setEditing(bool on);
+    void showRecord(const QSqlRecord& r);
+    void openFields(const QSqlRecord& r, bool open);
     void post();
     void focusNext(QWidget* from);
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,8 +51,6 @@ private:
     herd::Progress m_progress;
     QList<herd::BonitationHerd> m_herds;
     herd::BonitationHerd m_herd; // region '00' while none is chosen
-    int m_row = -1;
-    bool m_editing = false;
 
     QGroupBox* m_box;
     QComboBox* m_chooser;
@@ -66,4 +65,5 @@ private:
     QLineEdit* m_culled;
     QComboBox* m_reason;
     RecordNavigator* m_navigator;
+    RowEditor* m_editor;
 };
