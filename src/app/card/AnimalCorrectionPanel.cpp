@@ -341,6 +341,8 @@ void AnimalCorrectionPanel::setEditing(bool editing) {
     m_editing = editing && !m_loaded.isEmpty();
     for (auto it = m_fields.begin(); it != m_fields.end(); ++it)
         it.value()->setEnabled(m_editing && (m_modes.value(it.key()) & (1 << m_mode)));
+    // An open edit is posted or cancelled before another animal is chosen.
+    m_grid->setEnabled(!m_editing);
     m_navigator->setState(m_editing, m_row, m_grid->rows());
 }
 
