@@ -353,10 +353,32 @@ private slots:
                 // card, as blank does: stored as the zeros.
                 const bool none = value < QStringLiteral("0") && !stored.isEmpty() &&
                                   stored.count(QLatin1Char('0')) == stored.size();
-                if (stored != value && !padded && !none)
+                if (CellRules::hasControl(value))
+                    ++wrong, faults.append(shown + QStringLiteral(" (a control character)"));
+                else if (stored != value && !padded && !none)
                     ++wrong, faults.append(shown + QStringLiteral(" stored as ") + stored);
             }
         }
+        if (boar) // the boar's transfer: each breeder code in turn
+            for (int code = 0; code < 4; ++code)
+                for (const QString& value : std::as_const(values)) {
+                    ++tried;
+                    QStringList to{QStringLiteral("24"), QStringLiteral("02"),
+                                   QStringLiteral("581"), QStringLiteral("05")};
+                    to[code] = value;
+                    const QStringList before = tableSnapshot(written);
+                    const Notice n =
+                        BoarCard::transfer(farm, QStringLiteral("3301"), QStringLiteral("00001"),
+                                           {to[0], to[1], to[2]}, to[3]);
+                    const QString shown = QStringLiteral("transfer %1 = %2: %3")
+                                              .arg(code)
+                                              .arg(value.toUtf8().toPercentEncoding(), n.text);
+                    if (n.kind == Notice::Kind::Information)
+                        ++wrong, faults.append(shown);
+                    else if (n.text.startsWith(BoarCard::transferFailed()) ||
+                             tableSnapshot(written) != before)
+                        ++wrong, faults.append(shown + QStringLiteral(" (written)"));
+                }
         Figures::add(QStringLiteral("hostile values"), tried, wrong);
         QVERIFY2(wrong == 0, qPrintable(faults.join(QLatin1Char('\n'))));
     }

@@ -1,5 +1,6 @@
 #include "card/BoarCard.h"
 
+#include "batch/CellRule.h"
 #include "card/CardField.h"
 #include "db/Sql.h"
 #include "db/SqlError.h"
@@ -55,6 +56,20 @@ const Field* find(const QString& name) {
 }
 
 const QString boarWhere = QStringLiteral(" WHERE linia_kanca = ? AND register_kanca = ?");
+
+// Digits only within the width, no control character: as the batches' code
+// cells judge them, so that nothing the register cannot carry is stored.
+bool isCode(const Field& f, const QString& typed) {
+    return CellRules::check({QString::fromLatin1(f.name),
+                             CellRule::Kind::Code,
+                             f.width,
+                             0,
+                             0,
+                             QString::fromUtf8(f.message),
+                             {}},
+                            typed)
+        .good();
+}
 
 QString treeName(const QString& line, const QString& reg) {
     return line + QLatin1Char(' ') + reg;
@@ -178,6 +193,8 @@ Notice BoarCard::correct(const QString& farm, const QString& line, const QString
                     return refusal;
                 continue;
             }
+            if (!isCode(f, changed.value(name).toString()))
+                return refusal;
             const QString value = CardField::padLeftZeros(changed.value(name).toString(), f.width);
             if (value.size() > f.width)
                 return refusal;
@@ -308,7 +325,7 @@ Notice BoarCard::transfer(const QString& farm, const QString& line, const QStrin
     for (int i = 0; i < 4; ++i) {
         const Field& f = breederFields[i];
         codes[i] = CardField::padLeftZeros(typed[i], f.width);
-        if (codes[i].size() != f.width || below(codes[i], reset(f.width)))
+        if (!isCode(f, typed[i]) || codes[i].size() != f.width || below(codes[i], reset(f.width)))
             return Notice::error(checkTitle(), QString::fromUtf8(f.message));
     }
     try {

@@ -1,6 +1,8 @@
 #include "card/SowCorrection.h"
 
+#include "batch/CellRule.h"
 #include "card/CardField.h"
+#include "card/EnrolmentBatch.h"
 #include "card/EnrolmentFields.h"
 #include "card/SowCulling.h"
 #include "db/Sql.h"
@@ -160,6 +162,11 @@ Notice SowCorrection::correct(const FarmKeys& farm, const QString& herd, const Q
                 continue;
             }
             QString value = changed.value(name).toString();
+            // The enrolment's cell rules: codes of digits, free text without
+            // control characters, each within its width.
+            if (const CellRule* rule = CellRules::find(EnrolmentBatch::cellRules(), name);
+                rule && !CellRules::check(*rule, value).good())
+                return refuse();
             if (name != QLatin1String("Farma_povodu")) {
                 const FieldOutcome out = EnrolmentFields::leave(name, card, herd);
                 if (out.error)
