@@ -4,18 +4,16 @@
 #include "bonitation/BoarBonitation.h"
 #include "bonitation/BoarChart.h"
 #include "bonitation/BoarPerformance.h"
+#include "bonitation/ExcelDelivery.h"
 #include "bonitation/SowClassification.h"
 #include "card/BoarCard.h"
 #include "common/DateText.h"
-#include "db/Config.h"
 #include "db/SqlError.h"
 #include "reports/ReportEngine.h"
 #include "reports/ReportError.h"
 #include "reports/ReportPreviewDialog.h"
 #include "shell/Dialogs.h"
 #include "shell/FailureBox.h"
-#include "spreadsheet/WorkbookError.h"
-#include "spreadsheet/WorkbookLauncher.h"
 #include "widgets/QueryGrid.h"
 #include "widgets/RecordNavigator.h"
 #include "widgets/RowEditor.h"
@@ -344,18 +342,7 @@ void BoarBonitationTab::printCatalogue() {
 }
 
 void BoarBonitationTab::exportCatalogue() {
-    const QString title = u("Transformácia dát - Excel");
-    try {
-        if (const std::optional<Notice> n = WorkbookLauncher::deliver(
-                BoarBonitation::workbook(), Config::load().exportFolder(),
-                QStringLiteral("Katalog_kancov"),
-                Notice::error(title, u("MS Excel nie je nainštalovaný !"))))
-            Dialogs::instance().show(*n);
-    } catch (const WorkbookError& e) {
-        Dialogs::error(title, u("Chyba: ") + e.text());
-    } catch (const SqlError& e) {
-        Dialogs::error(title, u("Chyba: ") + e.text());
-    }
+    ExcelDelivery::deliver(&BoarBonitation::workbook, QStringLiteral("Katalog_kancov"));
 }
 
 void BoarBonitationTab::showPerformance() {
@@ -410,18 +397,7 @@ void BoarBonitationTab::printPerformance() {
 }
 
 void BoarBonitationTab::exportPerformance() {
-    const QString title = u("Transformácia dát - Excel");
-    try {
-        if (const std::optional<Notice> n = WorkbookLauncher::deliver(
-                BoarPerformance::workbook(), Config::load().exportFolder(),
-                QStringLiteral("Uzitkovost_kancov"),
-                Notice::error(title, u("MS Excel nie je nainštalovaný !"))))
-            Dialogs::instance().show(*n);
-    } catch (const WorkbookError& e) {
-        Dialogs::error(title, u("Chyba: ") + e.text());
-    } catch (const SqlError& e) {
-        Dialogs::error(title, u("Chyba: ") + e.text());
-    }
+    ExcelDelivery::deliver(&BoarPerformance::workbook, QStringLiteral("Uzitkovost_kancov"));
 }
 
 void BoarBonitationTab::showChart() {

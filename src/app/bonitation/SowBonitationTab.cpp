@@ -1,16 +1,14 @@
 #include "bonitation/SowBonitationTab.h"
 
+#include "bonitation/ExcelDelivery.h"
 #include "bonitation/SowCatalogueExport.h"
 #include "bonitation/SowClassification.h"
 #include "common/DateText.h"
-#include "db/Config.h"
 #include "db/SqlError.h"
 #include "reports/ReportEngine.h"
 #include "reports/ReportError.h"
 #include "reports/ReportPreviewDialog.h"
 #include "shell/Dialogs.h"
-#include "spreadsheet/WorkbookError.h"
-#include "spreadsheet/WorkbookLauncher.h"
 #include "widgets/QueryGrid.h"
 #include "widgets/RecordNavigator.h"
 #include "widgets/RowEditor.h"
@@ -355,17 +353,6 @@ void SowBonitationTab::print(SowBonitation::Printout printout) {
 }
 
 void SowBonitationTab::exportCatalogue() {
-    const QString title = u("Transformácia dát - Excel");
-    try {
-        const std::optional<Notice> n =
-            WorkbookLauncher::deliver(SowCatalogueExport::workbook(), Config::load().exportFolder(),
-                                      QStringLiteral("Katalog_prasnic"),
-                                      Notice::error(title, u("MS Excel nie je nainštalovaný !")));
-        if (n)
-            Dialogs::instance().show(*n);
-    } catch (const WorkbookError& e) {
-        Dialogs::error(title, u("Chyba: ") + e.text());
-    } catch (const SqlError& e) {
-        Dialogs::error(title, u("Chyba: ") + e.text());
-    }
+    ExcelDelivery::deliver([] { return SowCatalogueExport::workbook(); },
+                           QStringLiteral("Katalog_prasnic"));
 }
