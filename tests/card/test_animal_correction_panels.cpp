@@ -75,6 +75,11 @@ private slots:
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->grid()->rows(), 2); // the culled sow is not offered
         QCOMPARE(edit(panel, "Prasnica_farma")->text(), QStringLiteral("00001"));
+        // The keyboard moves through the grid as the navigator does.
+        QTest::keyClick(panel->grid(), Qt::Key_Down);
+        QCOMPARE(edit(panel, "Prasnica_farma")->text(), QStringLiteral("00002"));
+        QTest::keyClick(panel->grid(), Qt::Key_Up);
+        QCOMPARE(edit(panel, "Prasnica_farma")->text(), QStringLiteral("00001"));
         QVERIFY(!edit(panel, "Cecky")->isEnabled());
         emit panel->navigator()->clicked(RecordNavigator::Edit);
         QVERIFY(edit(panel, "Cecky")->isEnabled());

@@ -12,6 +12,7 @@
 #include "shell/FailureBox.h"
 #include "widgets/QueryGrid.h"
 #include "widgets/RecordNavigator.h"
+#include "widgets/RowEditor.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -148,23 +149,11 @@ AnimalCorrectionPanel::AnimalCorrectionPanel(Kind kind, const ShellState& state,
                            {"datum_narodenia", u("narodený")},
                            {"datum_vyradenia", u("vyradený")}});
     build();
-    connect(m_grid, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex& index) { showRow(index.row()); });
-    connect(m_navigator, &RecordNavigator::clicked, this, [this](RecordNavigator::Button b) {
-        switch (b) {
-        case RecordNavigator::Edit:
-            setEditing(true);
-            break;
-        case RecordNavigator::Post:
-            post();
-            break;
-        case RecordNavigator::Cancel:
-            load();
-            break;
-        default:
-            showRow(RecordNavigator::moved(b, m_row, m_grid->rows()));
-        }
-    });
+    m_editor = new RowEditor(m_grid, m_navigator,
+                             {[this](const QSqlRecord& chosen) { load(chosen); },
+                              [this](const QSqlRecord&, bool open) { openFields(open); },
+                              [this] { post(); }},
+                             this);
 }
 
 QString AnimalCorrectionPanel::listName() const {
@@ -203,10 +192,8 @@ void AnimalCorrectionPanel::choose(int item) {
 }
 
 void AnimalCorrectionPanel::reset() {
-    m_loaded = {};
-    m_row = -1;
     m_grid->clearRows();
-    setEditing(false);
+    m_editor->reload(-1);
 }
 
 void AnimalCorrectionPanel::build() {
@@ -274,33 +261,29 @@ QString AnimalCorrectionPanel::titleOf(Kind kind, Mode mode) {
 
 void AnimalCorrectionPanel::setMode(Mode mode) {
     m_mode = mode;
-    FailureBox::guard(titleOf(m_kind, mode), [&] {
+    fill();
+    m_editor->reload(0);
+}
+
+void AnimalCorrectionPanel::fill() {
+    FailureBox::guard(titleOf(m_kind, m_mode), [&] {
         m_grid->display(m_kind == Kind::Sow
-                            ? SowCorrection::candidates(m_state.aktFarma, mode == Uncull)
-                            : BoarCard::candidates(mode == Uncull));
+                            ? SowCorrection::candidates(m_state.aktFarma, m_mode == Uncull)
+                            : BoarCard::candidates(m_mode == Uncull));
     });
-    showRow(m_grid->rows() > 0 ? 0 : -1);
 }
 
-void AnimalCorrectionPanel::showRow(int row) {
-    m_row = row;
-    if (row >= 0)
-        m_grid->selectRow(row);
-    load();
-}
-
-void AnimalCorrectionPanel::load() {
+void AnimalCorrectionPanel::load(const QSqlRecord& chosen) {
     m_loaded = {};
-    if (m_row >= 0) {
-        const QSqlRecord r = m_grid->queryModel()->record(m_row);
+    if (!chosen.isEmpty()) {
         FailureBox::guard(titleOf(m_kind, m_mode), [&] {
             QSqlQuery q =
                 m_kind == Kind::Sow
                     ? SowCorrection::row(m_state.aktFarma,
-                                         r.value(QStringLiteral("chovatel_chov")).toString(),
-                                         r.value(QStringLiteral("prasnica_farma")).toString())
-                    : BoarCard::row(r.value(QStringLiteral("linia_kanca")).toString(),
-                                    r.value(QStringLiteral("register_kanca")).toString());
+                                         chosen.value(QStringLiteral("chovatel_chov")).toString(),
+                                         chosen.value(QStringLiteral("prasnica_farma")).toString())
+                    : BoarCard::row(chosen.value(QStringLiteral("linia_kanca")).toString(),
+                                    chosen.value(QStringLiteral("register_kanca")).toString());
             if (q.next())
                 m_loaded = q.record();
         });
@@ -311,7 +294,6 @@ void AnimalCorrectionPanel::load() {
             isDate(it.key()) ? v.toDate().toString(QStringLiteral("dd.MM.yyyy")) : v.toString();
         setText(it.key(), text);
     }
-    setEditing(false);
 }
 
 void AnimalCorrectionPanel::setText(const QString& column, const QString& text) {
@@ -337,13 +319,10 @@ QVariant AnimalCorrectionPanel::valueOf(const QString& column) const {
     return QDate::fromString(textOf(column), QStringLiteral("d.M.yyyy"));
 }
 
-void AnimalCorrectionPanel::setEditing(bool editing) {
-    m_editing = editing && !m_loaded.isEmpty();
+void AnimalCorrectionPanel::openFields(bool open) {
     for (auto it = m_fields.begin(); it != m_fields.end(); ++it)
-        it.value()->setEnabled(m_editing && (m_modes.value(it.key()) & (1 << m_mode)));
-    // An open edit is posted or cancelled before another animal is chosen.
-    m_grid->setEnabled(!m_editing);
-    m_navigator->setState(m_editing, m_row, m_grid->rows());
+        it.value()->setEnabled(open && !m_loaded.isEmpty() &&
+                               (m_modes.value(it.key()) & (1 << m_mode)));
 }
 
 Notice AnimalCorrectionPanel::post() {
@@ -403,9 +382,9 @@ Notice AnimalCorrectionPanel::post() {
     Dialogs::instance().show(notice);
     if (notice.kind != Notice::Kind::Error) {
         // The animal may have left the mode's list: the grid is read anew.
-        const int row = m_row;
-        setMode(m_mode);
-        showRow(std::min(row, m_grid->rows() - 1));
+        const int row = m_editor->row();
+        fill();
+        m_editor->reload(row);
     }
     return notice;
 }

@@ -14,6 +14,7 @@ class QComboBox;
 class QLineEdit;
 class QueryGrid;
 class RecordNavigator;
+class RowEditor;
 
 // The card window's modes of the sow list ComboBoxKartaOpr (panel PanelUpd)
 // and of the boar list ComboBoxKartaKOpr (PanelKUpd). The grid lists the
@@ -51,14 +52,15 @@ public:
     void setText(const QString& column, const QString& text);
     // Post: runs the mode's operation on the row shown; the notice it gave.
     herd::Notice post();
-    // Selects the grid's row and shows it.
-    void showRow(int row);
 
 private:
     struct Field;
     void build();
-    void load();
-    void setEditing(bool editing);
+    // Reads the mode's animals into the grid.
+    void fill();
+    // Reads the chosen animal's row and shows it in the fields.
+    void load(const QSqlRecord& chosen);
+    void openFields(bool open);
     QString textOf(const QString& column) const;
     QVariant valueOf(const QString& column) const;
 
@@ -72,6 +74,5 @@ private:
     QHash<QString, QWidget*> m_fields;
     QHash<QString, int> m_modes; // the modes (bit 1 << mode) a field is open in
     QSqlRecord m_loaded;
-    int m_row = -1;
-    bool m_editing = false;
+    RowEditor* m_editor = nullptr;
 };
