@@ -289,6 +289,34 @@ private slots:
                  QStringList{"00001|260625|11|0|3|000000|0|0000|0|41"});
     }
 
+    // The weaning entry of her history follows a corrected weaning date, and
+    // leaves when the litter is no longer weaned; the day's other entries stay.
+    void weaningEntryFollowsTheWeaningDate() {
+        const QDate farrowed(2025, 6, 26);
+        weanedLitter(farrowed, 1);
+        history("08", farrowed.addDays(28));
+        history("14", farrowed.addDays(28)); // a veterinary action that day
+        QCOMPARE(
+            LitterCorrection::correct(litterOn(farrowed), {{"Datum_odstavu", "30.07.2025"}}).text,
+            u("Korektná oprava oprasenia prasnice !"));
+        QCOMPARE(lines("SELECT CONCAT(kod_akcie, '@', datum_akcie) FROM tprashist ORDER BY 1"),
+                 (QStringList{"08@2025-07-30", "14@2025-07-24"}));
+        QCOMPARE(LitterCorrection::correct(litterOn(farrowed), {{"Kod_charVrh", "4"}}).text,
+                 u("Korektná oprava oprasenia prasnice !"));
+        QCOMPARE(lines("SELECT CONCAT(kod_akcie, '@', datum_akcie) FROM tprashist ORDER BY 1"),
+                 QStringList{"14@2025-07-24"});
+        // Weaned again: the entry comes back with the sow's register number.
+        QCOMPARE(LitterCorrection::correct(litterOn(farrowed),
+                                           {{"Kod_charVrh", "1"}, {"Datum_odstavu", "24.07.2025"}})
+                     .text,
+                 u("Korektná oprava oprasenia prasnice !"));
+        QCOMPARE(lines("SELECT CONCAT(kod_akcie, '@', datum_akcie, '@', "
+                       "COALESCE(prasnica_krcislo, '')) FROM "
+                       "tprashist ORDER BY 1"),
+                 (QStringList{"08@2025-07-24@" + one("SELECT prasnica_krcislo FROM tpraspev"),
+                              "14@2025-07-24@"}));
+    }
+
     void weightInTenths_data() {
         QTest::addColumn<QString>("weight");
         QTest::addColumn<QString>("hmotn");

@@ -7,6 +7,7 @@
 #include "db/Transaction.h"
 #include "farms/FarmKeys.h"
 #include "litter/LitterCells.h"
+#include "litter/SowActions.h"
 #include "litter/SowLitters.h"
 #include "register/LitterDocument.h"
 
@@ -126,6 +127,33 @@ void renumber(const LitterKey& k) {
               {numbered.averageInterval, k.farm, k.herd, k.sow, numbered.averageInterval});
 }
 
+// The sow's weaning entry ('08') follows the litter's weaning date: moved to
+// the corrected day, removed when the litter is no longer weaned, written
+// when it is weaned now. Her other entries of those days stay.
+void followWeaning(const LitterKey& key, const QDate& was, const QDate& now) {
+    if (was == now)
+        return;
+    const QVariantList sow{key.farm, key.herd, key.sow};
+    const QString entry = QStringLiteral(" WHERE cislo_farmy = ? AND chovatel_chov = ? AND "
+                                         "prasnica_farma = ? AND kod_akcie = '08' AND "
+                                         "datum_akcie = ?");
+    if (was.isValid() && now.isValid()) {
+        Sql::exec(QStringLiteral("UPDATE tprashist SET datum_akcie = ?") + entry,
+                  QVariantList{now} + sow + QVariantList{was});
+    } else if (was.isValid()) {
+        Sql::exec(QStringLiteral("DELETE FROM tprashist") + entry, sow + QVariantList{was});
+    } else if (const std::optional<FarmKeys> farm = FarmKeys::read(key.farm)) {
+        const QString registerNumber =
+            Sql::value(QStringLiteral("SELECT prasnica_krcislo FROM tpraspev WHERE "
+                                      "cislo_farmy = ? AND chovatel_chov = ? AND "
+                                      "prasnica_farma = ?"),
+                       sow)
+                .toString();
+        SowActions::write(*farm,
+                          {{key.herd, key.sow, QStringLiteral("08"), now, 0, registerNumber}});
+    }
+}
+
 } // namespace
 
 QString correctionTitle() {
@@ -203,6 +231,7 @@ Notice correct(const LitterKey& key, const QList<std::pair<QString, QString>>& t
         std::optional<LitterValues> row = readRow(key, true);
         if (!row)
             return Notice::error(title, u("Oprasenie prasnice nie je evidované !"));
+        const QDate wasWeaned = row->weaned;
         // The document carries only the values passed through in this edit.
         LitterData doc = document(key, {});
         bool courseGiven = false;
@@ -248,6 +277,7 @@ Notice correct(const LitterKey& key, const QList<std::pair<QString, QString>>& t
                                                : QVariant(QMetaType(QMetaType::QDate)),
                          row->reared, row->weight, row->evenness} +
                 where(key));
+        followWeaning(key, wasWeaned, row->weaned);
         // A changed course moves the intervals that count from normal litters.
         if (courseGiven)
             renumber(key);
