@@ -48,13 +48,6 @@ const Field breederFields[] = {
     {"Chovatel_chov", 2, "Nekorektne uvedený chovateľ - chov !"},
 };
 
-const Field* find(const QString& name) {
-    for (const Field& f : fields)
-        if (name.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0)
-            return &f;
-    return nullptr;
-}
-
 const QString boarWhere = QStringLiteral(" WHERE linia_kanca = ? AND register_kanca = ?");
 
 // Digits only within the width, no control character: as the batches' code
@@ -160,13 +153,11 @@ Notice BoarCard::correct(const QString& farm, const QString& line, const QString
                          const QVariantMap& changes) {
     if (changes.isEmpty())
         return Notice::error(correctionTitle(), nothingToCorrect());
-    QVariantMap changed;
-    for (auto it = changes.begin(); it != changes.end(); ++it) {
-        const Field* field = find(it.key());
-        if (!field)
-            return Notice::error(correctionTitle(), unknownField() + it.key());
-        changed.insert(QString::fromLatin1(field->name), it.value());
-    }
+    QString unknown;
+    const std::optional<QVariantMap> typed = CardField::byColumn(changes, columns(), unknown);
+    if (!typed)
+        return Notice::error(correctionTitle(), unknownField() + unknown);
+    QVariantMap changed = *typed;
     try {
         Transaction transaction;
         QSqlQuery row = Sql::exec(QStringLiteral("SELECT datum_vyradenia, kod_krajiny_num "
@@ -213,15 +204,9 @@ Notice BoarCard::correct(const QString& farm, const QString& line, const QString
             changed.insert(name, value);
         }
 
-        QStringList sets;
         QVariantList values;
-        for (auto it = changed.begin(); it != changed.end(); ++it) {
-            sets.append(it.key() + QStringLiteral(" = ?"));
-            values.append(it.key() == QLatin1String("Datum_narodenia") ? it.value().toDate()
-                                                                       : it.value());
-        }
-        Sql::exec(QStringLiteral("UPDATE tkance SET ") + sets.join(QStringLiteral(", ")) +
-                      boarWhere,
+        const QString sets = CardField::assignments(changed, values);
+        Sql::exec(QStringLiteral("UPDATE tkance SET ") + sets + boarWhere,
                   values + QVariantList{line, reg});
 
         auto working = [&](const char* column, int width) {

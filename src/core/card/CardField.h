@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QVariantMap>
+#include <optional>
 
 namespace herd::CardField {
 
@@ -15,5 +18,15 @@ QString padLeftZeros(const QString& typed, int width);
 inline bool below(const QString& value, const QString& bound) {
     return QString::compare(value, bound, Qt::CaseSensitive) < 0;
 }
+
+// The typed changes keyed by the card's own spelling of each column (typed
+// in any case); nothing, with the first name that is no column in
+// `unknown`, when one is not.
+std::optional<QVariantMap> byColumn(const QVariantMap& changes, const QStringList& columns,
+                                    QString& unknown);
+
+// "a = ?, b = ?" of an UPDATE and its values (a Datum_… column as a day);
+// the names are the card's own columns, never typed text.
+QString assignments(const QVariantMap& changed, QVariantList& values);
 
 } // namespace herd::CardField

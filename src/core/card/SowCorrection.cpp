@@ -47,13 +47,6 @@ const Column correctable[] = {
     {"Farma_povodu", 14},
 };
 
-const Column* find(const QString& name) {
-    for (const Column& c : correctable)
-        if (name.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0)
-            return &c;
-    return nullptr;
-}
-
 // The message a refused field shows: the enrolment card's, but the dam's
 // number is her register number here.
 QString messageOf(const QString& column) {
@@ -114,14 +107,11 @@ Notice SowCorrection::correct(const FarmKeys& farm, const QString& herd, const Q
                               const QVariantMap& changes) {
     if (changes.isEmpty())
         return Notice::error(title(), nothingToCorrect());
-    // The changes by the card's own spelling of each column.
-    QVariantMap changed;
-    for (auto it = changes.begin(); it != changes.end(); ++it) {
-        const Column* column = find(it.key());
-        if (!column)
-            return Notice::error(title(), unknownField() + it.key());
-        changed.insert(QString::fromLatin1(column->name), it.value());
-    }
+    QString unknown;
+    const std::optional<QVariantMap> typed = CardField::byColumn(changes, columns(), unknown);
+    if (!typed)
+        return Notice::error(title(), unknownField() + unknown);
+    QVariantMap changed = *typed;
     try {
         Transaction transaction;
         const QVariantList key{farm.farm, herd, sow};
@@ -189,15 +179,9 @@ Notice SowCorrection::correct(const FarmKeys& farm, const QString& herd, const Q
             card.insert(name, value);
         }
 
-        QStringList sets;
         QVariantList values;
-        for (auto it = changed.begin(); it != changed.end(); ++it) {
-            sets.append(it.key() + QStringLiteral(" = ?"));
-            values.append(it.key() == QLatin1String("Datum_narodenia") ? it.value().toDate()
-                                                                       : it.value());
-        }
-        Sql::exec(QStringLiteral("UPDATE tpraspev SET ") + sets.join(QStringLiteral(", ")) + where,
-                  values + key);
+        const QString sets = CardField::assignments(changed, values);
+        Sql::exec(QStringLiteral("UPDATE tpraspev SET ") + sets + where, values + key);
 
         const QString category = changed.value(QStringLiteral("Kod_kategorie")).toString();
         if (!category.isEmpty())
